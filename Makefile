@@ -1,0 +1,36 @@
+# Two commands do everything on a fresh Debian 12 machine: `make run` and `make test`.
+BUILD      ?= build
+BUILD_TYPE ?= RelWithDebInfo
+WERROR     := $(if $(CI),ON,OFF)
+JOBS       ?= $(shell nproc)
+
+.PHONY: all deps configure build run run-tollmere test bench contact-sheet clean
+
+all: build
+
+deps:
+	@scripts/deps.sh
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DTW_WERROR=$(WERROR)
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/quenby/quenby
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b --benchmark_min_time=0.2; done
+
+contact-sheet: build
+	$(BUILD)/tools/artgen --contact-sheet $(BUILD)/contact-sheet.png
+	@echo "Contact sheet: $(BUILD)/contact-sheet.png"
+
+clean:
+	rm -rf $(BUILD)

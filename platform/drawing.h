@@ -1,0 +1,22 @@
+#pragma once
+// Drawing operations with no single Qt call: the inverting dotted focus frame
+// and the AND / OR copies used to draw a picture whose black is transparent.
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+
+namespace platform {
+
+// Inverts every other pixel along the one-pixel frame of `rect` (drawn twice,
+// the frame disappears again). `target` is Format_RGB32 or ARGB32.
+void drawFocusRect(QImage& target, const QRect& rect);
+
+// target = target AND source / target OR source over the source's area at `at`.
+void copyAnd(QImage& target, QPoint at, const QImage& source);
+void copyOr(QImage& target, QPoint at, const QImage& source);
+
+// Draws `image` at `at` so that its pure black pixels leave the target as it
+// was: a mask (black -> white, other -> black) ANDed, then the image ORed.
+void transparentDraw(QImage& target, QPoint at, const QImage& image);
+
+} // namespace platform

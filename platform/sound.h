@@ -1,0 +1,30 @@
+#pragma once
+// Wave sounds played by bare file name, asynchronously, never waited for.
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// Plays "UP.WAV" and the like: looked up beside the executable, then in the
+// current directory. A missing or unplayable file (or no audio device) plays
+// nothing and is not reported. Returns at once.
+void playSound(const QString& fileName);
+
+// Test seam: while a SoundRecorder exists, playSound records the names asked
+// for instead of playing anything.
+class SoundRecorder {
+public:
+    SoundRecorder();
+    ~SoundRecorder();
+    SoundRecorder(const SoundRecorder&) = delete;
+    SoundRecorder& operator=(const SoundRecorder&) = delete;
+
+    const QStringList& names() const { return names_; }
+    void clear() { names_.clear(); }
+
+private:
+    friend void playSound(const QString&);
+    QStringList names_;
+};
+
+} // namespace platform

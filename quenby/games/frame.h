@@ -1,0 +1,65 @@
+#pragma once
+// What the eight games share: starting a game, laying it out again, the three
+// mouse operations dispatched by game, and the pieces every game's moves are
+// made of (holding one card, returning it, the overlap search, the stock click).
+#include <table/gameid.h>
+#include <table/tablestate.h>
+
+#include <functional>
+#include <memory>
+#include <span>
+
+namespace quenby {
+
+// Throws the old table away, shuffles a new deck ("SHUFFLE.WAV"), draws the
+// background of `id` and creates and deals its piles.
+void NewGame(TableState& table, GameId id);
+// Gives every pile its place for the current ClientSize again (or lays the
+// carousel out when no game is dealt).
+void Relayout(TableState& table);
+void PickUp(TableState& table, int x, int y);
+void Drag(TableState& table, int x, int y);
+void Drop(TableState& table, int x, int y);
+
+// Creates a pile of `kind` at the end of the pile list.
+Pile& AddPile(TableState& table, int kind);
+// Places a pile at (dx, dy) from the table centre.
+void PlacePile(TableState& table, Pile& pile, int dx, int dy);
+void PlaceStock(TableState& table, int dx, int dy);
+// Takes the stock's top card onto `pile`, painted over what was dealt before;
+// face down when asked. Returns the card, null when the stock is empty.
+Card* DealTo(TableState& table, Pile& pile, bool faceDown = false);
+// Puts an already taken card on `pile`, appends it to the paint order and
+// marks it dirty.
+void DealCardTo(TableState& table, Pile& pile, Card* card);
+
+// The best-overlap rule: among the candidates (in pile order) that `accepts`,
+// the one whose overlap with `held` is first found; a later one replaces it
+// only when its overlap is wider or taller. -1 when none.
+int BestOverlap(std::span<const Rect> candidates, const Rect& held, const std::function<bool(int)>& accepts);
+// The same over the table's piles.
+Pile* FindDropTarget(TableState& table, const Rect& held, const std::function<bool(const Pile&)>& accepts);
+
+// Takes the top card of `pile` into `held`: the pile becomes its ReturnPile,
+// the grab offset is kept, the card is painted on top, "UP.WAV". False (and
+// nothing done) when the pile is empty.
+bool HoldTop(TableState& table, Pile& pile, std::unique_ptr<Card>& held, int x, int y);
+// Makes an already removed card the held card, as HoldTop does.
+void Hold(TableState& table, Pile& from, Card* card, std::unique_ptr<Card>& held, int x, int y);
+// The held card follows the pointer.
+void DragHeld(TableState& table, Card& held, int x, int y);
+// Lays the held card on top of `target` and plays "DOWN.WAV".
+void PlaceHeld(TableState& table, std::unique_ptr<Card>& held, Pile& target);
+// Sends the held card back to the top of its ReturnPile with "DOWN.WAV";
+// `refan` re-fans that pile for games that fan it.
+void ReturnHeld(TableState& table, std::unique_ptr<Card>& held,
+                const std::function<void(Pile&)>& refan = {});
+
+// Ends every stock click: the background is drawn again (the stock place may
+// have become an outline) and the stock's place is repainted.
+void EndStockClick(TableState& table);
+// The stock click of the three-card games: up to three cards to `waste`, or,
+// when the stock is empty, the waste turned back into the stock.
+void DealThreeOrTurnBack(TableState& table, Pile& waste);
+
+} // namespace quenby

@@ -1,0 +1,28 @@
+#pragma once
+// Klondike: seven columns built down in alternating colours, four foundations
+// up by suit from the Ace, one pass through the stock. Runs move as a `Hand`.
+#include <table/pile.h>
+
+#include <memory>
+
+namespace quenby {
+
+struct TableState;
+
+class KlondikeGame {
+public:
+    void Deal(TableState& table);
+    void Relayout(TableState& table);
+    void PickUp(TableState& table, int x, int y);
+    void Drag(TableState& table, int x, int y);
+    void Drop(TableState& table, int x, int y);
+
+    // The temporary pile (kind 300) that carries one card or a run while the
+    // button is down.
+    std::unique_ptr<Pile> Hand;
+
+private:
+    bool Accepts(const TableState& table, const Pile& pile) const;
+};
+
+} // namespace quenby

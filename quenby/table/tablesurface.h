@@ -1,0 +1,41 @@
+#pragma once
+// The off-screen picture of the table: a background (colour, outlines, stock
+// or title picture) and a composition onto which the cards are painted; only
+// the dirty rectangle is ever recomposed and copied to the screen.
+#include "rect.h"
+
+#include <QImage>
+#include <QRgb>
+#include <QSize>
+#include <memory>
+#include <vector>
+
+namespace quenby {
+
+struct TableState;
+
+// The colour table of bitmap 170. Realising it changes nothing on the
+// true-colour displays we run on; it is kept for the cards' colour model.
+struct TablePalette {
+    static std::unique_ptr<TablePalette> Build();
+    std::vector<QRgb> Entries;
+};
+
+class TableSurface {
+public:
+    explicit TableSurface(QSize clientSize);
+    QImage Background;
+    QImage Composition;
+};
+
+// Table colour, then the outline places of the game in play and its stock, or
+// the title picture while no game is dealt.
+void DrawBackground(TableState& table);
+// Recomposes DirtyRect (an empty one means the whole client area) and returns
+// the rectangle to copy from Composition to the screen; DirtyRect is emptied.
+Rect Paint(TableState& table);
+// After a resize, a colour change and at start-up: a new surface of
+// ClientSize, the table laid out again, DirtyRect the whole client area.
+void ReplaceSurface(TableState& table);
+
+} // namespace quenby
