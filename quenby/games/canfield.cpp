@@ -1,15 +1,193 @@
-// SCAFFOLD: replaced by the game's rules; only here so the table links meanwhile.
+// Canfield: a thirteen-card reserve feeds the tableau piles it empties, the
+// foundations all start from the rank of the first foundation card and wrap
+// King to Ace, and a tableau pile moves as a whole onto another one.
 #include "canfield.h"
+
+#include "frame.h"
 
 #include <table/tablestate.h>
 
+#include <iterator>
+
 namespace quenby {
 
-void CanfieldGame::Deal(TableState&) {}
-void CanfieldGame::Relayout(TableState&) {}
-void CanfieldGame::PickUp(TableState&, int, int) {}
-void CanfieldGame::Drag(TableState&, int, int) {}
-void CanfieldGame::Drop(TableState&, int, int) {}
-bool CanfieldGame::Accepts(const TableState&, const Pile&) const { return false; }
+namespace {
+
+// ---- Piles and positions -------------------------------------------------
+
+constexpr int WasteKind = 200;
+constexpr int ReserveKind = 400;
+constexpr int TableauKind = 500;
+
+struct Place {
+    int kind;
+    int dx;
+    int dy;
+    int dealt;
+};
+
+// Creation order: reserve, four foundations, four tableau piles, waste.
+constexpr Place Places[] = {
+    {ReserveKind, -240, -48, 13}, {FoundationKind, -150, -150, 1}, {FoundationKind, -75, -150, 0},
+    {FoundationKind, 4, -150, 0}, {FoundationKind, 80, -150, 0},   {TableauKind, -150, -48, 1},
+    {TableauKind, -75, -48, 1},   {TableauKind, 4, -48, 1},        {TableauKind, 80, -48, 1},
+    {WasteKind, 4, 53, 0},
+};
+constexpr int StockDx = -75;
+constexpr int StockDy = 53;
+
+// The waste is the last pile created.
+Pile& WasteOf(TableState& table) { return *table.GameTable.Piles.Last(); }
+
+// Puts a tableau pile's cards back into the paint order beneath everything:
+// they were taken out while its top card was lifted.
+void ShowPileAgain(TableState& table, Pile& pile)
+{
+    pile.HideCards(table.PaintList);
+    pile.SendToBack(table.PaintList);
+}
+
+} // namespace
+
+// ---- Deal ----------------------------------------------------------------
+
+void CanfieldGame::Deal(TableState& table)
+{
+    for (const Place& place : Places)
+        AddPile(table, place.kind);
+
+    // Thirteen to the reserve (the last dealt is its top), one to the first
+    // foundation, one to each tableau pile; all face up.
+    int index = 0;
+    for (Pile* pile : table.GameTable.Piles) {
+        for (int n = 0; n < Places[index].dealt; ++n)
+            DealTo(table, *pile);
+        ++index;
+    }
+
+    Reserve = table.GameTable.Piles.Head();
+    const Pile* firstFoundation = *std::next(table.GameTable.Piles.begin());
+    BaseRank = firstFoundation->Top() ? firstFoundation->Top()->Rank : 0;
+    Relayout(table);
+}
+
+// ---- Relayout ------------------------------------------------------------
+
+void CanfieldGame::Relayout(TableState& table)
+{
+    int index = 0;
+    for (Pile* pile : table.GameTable.Piles) {
+        if (index >= int(std::size(Places)))
+            break;
+        PlacePile(table, *pile, Places[index].dx, Places[index].dy);
+        ++index;
+    }
+    PlaceStock(table, StockDx, StockDy);
+}
+
+// ---- Pick-up -------------------------------------------------------------
+
+void CanfieldGame::PickUp(TableState& table, int x, int y)
+{
+    if (Held) {
+        ReturnToPile(table);
+        return;
+    }
+    if (table.GameTable.Stock.GetRect().Contains(x, y)) {
+        DealThreeOrTurnBack(table, WasteOf(table));
+        return;
+    }
+    for (Pile* pile : table.GameTable.Piles) {
+        // Foundation cards never move; the waste, the reserve and the tableau
+        // give their top card.
+        if (pile->PileKind == FoundationKind || !pile->GetRect().Contains(x, y))
+            continue;
+        if (!HoldTop(table, *pile, Held, x, y))
+            continue;
+        // The rest of a tableau pile is lifted with its top card: its place
+        // shows empty while the card is dragged.
+        if (pile->PileKind == TableauKind)
+            pile->HideCards(table.PaintList);
+        return;
+    }
+}
+
+// ---- Drag ----------------------------------------------------------------
+
+void CanfieldGame::Drag(TableState& table, int x, int y)
+{
+    if (Held)
+        DragHeld(table, *Held, x, y);
+}
+
+// ---- Drop ----------------------------------------------------------------
+
+void CanfieldGame::Drop(TableState& table, int, int)
+{
+    if (!Held)
+        return;
+    Reserve = table.GameTable.Piles.Head();
+    Pile* target = FindDropTarget(table, Held->Bounds, [&](const Pile& pile) { return Accepts(table, pile); });
+    if (!target) {
+        ReturnToPile(table);
+        return;
+    }
+
+    Pile& from = *Held->ReturnPile;
+    const bool fromTableau = from.PileKind == TableauKind;
+    const bool carried = fromTableau && target->PileKind == TableauKind;
+    if (carried) {
+        // The cards beneath travel along, keeping their order, under the
+        // dropped card.
+        while (Card* card = from.TakeBottom())
+            target->AddTop(card);
+    }
+    if (fromTableau) {
+        ShowPileAgain(table, from);
+        if (from.Count() == 0 && Reserve && Reserve->Count() > 0) {
+            table.DirtyRect.Unite(Reserve->GetRect());
+            from.AddTop(Reserve->TakeTop());
+        }
+    }
+    table.DirtyRect.Unite(from.GetRect());
+    PlaceHeld(table, Held, *target);
+    // The carried cards join the paint order at once, beneath the dropped card.
+    if (carried)
+        target->BringToFront(table.PaintList);
+}
+
+void CanfieldGame::ReturnToPile(TableState& table)
+{
+    if (Held->ReturnPile->PileKind == TableauKind)
+        ShowPileAgain(table, *Held->ReturnPile);
+    ReturnHeld(table, Held);
+}
+
+// ---- Acceptance test -----------------------------------------------------
+
+bool CanfieldGame::Accepts(const TableState&, const Pile& pile) const
+{
+    const Card& held = *Held;
+    const Card* top = pile.Top();
+    switch (pile.PileKind) {
+    case FoundationKind:
+        // Up by suit from BaseRank, the Ace following the King.
+        if (!top)
+            return held.Rank == BaseRank;
+        return held.Suit == top->Suit && held.Rank == (top->Rank == 13 ? 1 : top->Rank + 1);
+    case TableauKind:
+        if (&pile == held.ReturnPile)
+            return false;
+        // A space is filled from the reserve while it lasts; after that only
+        // a card from the waste (or the reserve) may fill it, never a card
+        // from another tableau pile.
+        if (!top)
+            return held.ReturnPile->PileKind != TableauKind && Reserve && Reserve->Count() == 0;
+        // Down in alternating colours, the King following the Ace.
+        return held.IsRed != top->IsRed && (held.Rank == top->Rank - 1 || (top->Rank == 1 && held.Rank == 13));
+    default:
+        return false;
+    }
+}
 
 } // namespace quenby

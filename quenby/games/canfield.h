@@ -23,6 +23,8 @@ public:
 
 private:
     bool Accepts(const TableState& table, const Pile& pile) const;
+    // Sends the held card back to its pile, whose lifted cards show again.
+    void ReturnToPile(TableState& table);
 };
 
 } // namespace quenby

@@ -1,15 +1,142 @@
-// SCAFFOLD: replaced by the game's rules; only here so the table links meanwhile.
+// Grannies Clock: twelve hour piles round a centre pile for the Kings, all
+// dealt face down but the centre's top card. A card dragged to its hour goes
+// under that pile and turns the pile's top card up.
 #include "granniesclock.h"
+
+#include "frame.h"
 
 #include <table/tablestate.h>
 
+#include <iterator>
+
 namespace quenby {
 
-void GranniesClockGame::Deal(TableState&) {}
-void GranniesClockGame::Relayout(TableState&) {}
-void GranniesClockGame::PickUp(TableState&, int, int) {}
-void GranniesClockGame::Drag(TableState&, int, int) {}
-void GranniesClockGame::Drop(TableState&, int, int) {}
-bool GranniesClockGame::Accepts(const TableState&, const Pile&) const { return false; }
+namespace {
+
+// ---- Piles and positions -------------------------------------------------
+
+constexpr int ClockKind = 500;
+constexpr int KingRank = 13;
+
+struct Hour {
+    int number; // the rank that belongs to the pile
+    int dx;
+    int dy;
+};
+
+// Creation order: twelve o'clock, then clockwise round the face, the centre last.
+constexpr Hour Hours[] = {
+    {12, -35, -205}, {1, 41, -167},  {2, 117, -101},  {3, 193, -48},   {4, 117, 5},
+    {5, 41, 71},     {6, -35, 109},  {7, -111, 71},   {8, -187, 5},    {9, -263, -48},
+    {10, -187, -101}, {11, -111, -167}, {KingRank, -35, -48},
+};
+constexpr int CardsPerHour = 4;
+
+} // namespace
+
+// ---- Deal ----------------------------------------------------------------
+
+void GranniesClockGame::Deal(TableState& table)
+{
+    for (const Hour& hour : Hours) {
+        Pile& pile = AddPile(table, ClockKind);
+        pile.PileNumber = hour.number;
+    }
+    // Four cards to each pile, all face down except the very last card dealt,
+    // the top of the centre pile: the first card to play.
+    const Pile* centre = table.GameTable.Piles.Last();
+    for (Pile* pile : table.GameTable.Piles) {
+        for (int n = 0; n < CardsPerHour; ++n)
+            DealTo(table, *pile, !(pile == centre && n == CardsPerHour - 1));
+    }
+    Relayout(table);
+}
+
+// ---- Relayout ------------------------------------------------------------
+
+void GranniesClockGame::Relayout(TableState& table)
+{
+    int index = 0;
+    for (Pile* pile : table.GameTable.Piles) {
+        if (index >= int(std::size(Hours)))
+            break;
+        PlacePile(table, *pile, Hours[index].dx, Hours[index].dy);
+        ++index;
+    }
+}
+
+// ---- Pick-up -------------------------------------------------------------
+
+void GranniesClockGame::PickUp(TableState& table, int x, int y)
+{
+    if (Held) {
+        ReturnHeld(table, Held);
+        return;
+    }
+    if (IsFinished(table))
+        return;
+    // Any pile's top card may be lifted, face up or face down.
+    for (Pile* pile : table.GameTable.Piles) {
+        if (pile->GetRect().Contains(x, y) && HoldTop(table, *pile, Held, x, y))
+            return;
+    }
+}
+
+// ---- Drag ----------------------------------------------------------------
+
+void GranniesClockGame::Drag(TableState& table, int x, int y)
+{
+    if (Held)
+        DragHeld(table, *Held, x, y);
+}
+
+// ---- Drop ----------------------------------------------------------------
+
+void GranniesClockGame::Drop(TableState& table, int, int)
+{
+    if (!Held)
+        return;
+    Pile* hour = FindDropTarget(table, Held->Bounds, [&](const Pile& pile) { return Accepts(table, pile); });
+    if (!hour) {
+        ReturnHeld(table, Held);
+        return;
+    }
+
+    Card* card = Held.release();
+    table.DirtyRect.Unite(card->Bounds);
+    // Painted beneath the pile's cards; on an empty pile it keeps its place
+    // in the paint order, so it is never lost from view.
+    if (Card* bottom = hour->Bottom()) {
+        table.PaintList.Remove(card);
+        table.PaintList.InsertBefore(bottom, card);
+    }
+    hour->AddBottom(card);
+    hour->SetPosition(hour->GetRect().left, hour->GetRect().top);
+    Card* top = hour->Top();
+    top->ShowImage(top->FaceId);
+    table.DirtyRect.Unite(hour->GetRect());
+    table.PlaySound("DOWN.WAV");
+}
+
+// ---- Acceptance test -----------------------------------------------------
+
+// A card belongs to the pile of its hour, its own pile included.
+bool GranniesClockGame::Accepts(const TableState&, const Pile& pile) const { return Held->Rank == pile.PileNumber; }
+
+// ---- End of play ---------------------------------------------------------
+
+bool GranniesClockGame::IsFinished(const TableState& table) const
+{
+    const Pile* centre = table.GameTable.Piles.Last();
+    if (!centre)
+        return false;
+    int kings = 0;
+    for (const Card* card : centre->Cards) {
+        if (card->Rank != KingRank)
+            return false;
+        ++kings;
+    }
+    return kings >= 4;
+}
 
 } // namespace quenby

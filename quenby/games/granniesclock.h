@@ -17,6 +17,10 @@ public:
     void Drag(TableState& table, int x, int y);
     void Drop(TableState& table, int x, int y);
 
+    // True once the four Kings lie together under the centre: no card can be
+    // played any more, and presses do nothing.
+    bool IsFinished(const TableState& table) const;
+
     std::unique_ptr<Card> Held;
 
 private:
