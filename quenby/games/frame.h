@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <span>
+#include <vector>
 
 namespace quenby {
 
@@ -58,8 +59,9 @@ void ReturnHeld(TableState& table, std::unique_ptr<Card>& held,
 // Ends every stock click: the background is drawn again (the stock place may
 // have become an outline) and the stock's place is repainted.
 void EndStockClick(TableState& table);
-// The stock click of the three-card games: up to three cards to `waste`, or,
-// when the stock is empty, the waste turned back into the stock.
+// The whole stock click of the three-card games: up to three cards to `waste`
+// ("UP.WAV"), or, when the stock is empty, the waste turned back into the
+// stock ("SHUFFLE.WAV"); it ends the click itself (EndStockClick).
 void DealThreeOrTurnBack(TableState& table, Pile& waste);
 
 } // namespace quenby

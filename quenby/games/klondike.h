@@ -23,6 +23,10 @@ public:
 
 private:
     bool Accepts(const TableState& table, const Pile& pile) const;
+    void LiftFromColumn(TableState& table, Pile& column, int x, int y);
+    void StartHand(TableState& table, Pile& from, const Rect& at, int x, int y);
+    void MoveHandTo(TableState& table, Pile& pile);
+    void ReturnHand(TableState& table);
 };
 
 } // namespace quenby

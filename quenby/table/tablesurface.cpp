@@ -1,0 +1,197 @@
+#include "tablesurface.h"
+
+#include "tablestate.h"
+
+#include <games/frame.h>
+#include <platform/dib.h>
+#include <platform/drawing.h>
+
+#include <cstring>
+#include <optional>
+#include <span>
+
+namespace quenby {
+
+std::unique_ptr<TablePalette> TablePalette::Build()
+{
+    const std::optional<platform::Dib> dib = platform::loadBitmap(u"quenby", 170);
+    if (!dib || dib->header.bitCount > 8)
+        return nullptr;
+    auto palette = std::make_unique<TablePalette>();
+    palette->Entries.assign(dib->colourTable.begin(), dib->colourTable.end());
+    palette->Entries.resize(std::size_t(1) << dib->header.bitCount, qRgb(0, 0, 0));
+    return palette;
+}
+
+TableSurface::TableSurface(QSize clientSize)
+    : Background(clientSize, QImage::Format_RGB32), Composition(clientSize, QImage::Format_RGB32)
+{
+}
+
+namespace {
+
+// Copies `source` unchanged to (x, y) of `target`, only inside `clip`; both
+// images are Format_RGB32, so each row is one memcpy.
+void CopyImage(QImage& target, int x, int y, const QImage& source, const Rect& clip)
+{
+    const Rect area = Rect::At(x, y, source.width(), source.height())
+                          .Intersected(clip)
+                          .Intersected(Rect::At(0, 0, target.width(), target.height()));
+    if (area.IsEmpty())
+        return;
+    const std::size_t bytes = std::size_t(area.Width()) * 4;
+    for (int row = area.top; row < area.bottom; ++row) {
+        const uchar* from = source.constScanLine(row - y) + std::size_t(area.left - x) * 4;
+        std::memcpy(target.scanLine(row) + std::size_t(area.left) * 4, from, bytes);
+    }
+}
+
+QRgb ToRgb(platform::ColorRef colour)
+{
+    return qRgb(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+struct Offset {
+    int dx;
+    int dy;
+};
+
+// The empty-pile markers of each game, as offsets from the centre, in the
+// order they are drawn.
+std::span<const Offset> OutlinePlaces(GameId id)
+{
+    static constexpr Offset auldLangSyne[] = {{-150, -100}, {-75, -100}, {4, -100}, {80, -100},
+                                              {-150, 5},    {-75, 5},    {4, 5},    {80, 5}};
+    static constexpr Offset canfield[] = {{-150, -150}, {-75, -150}, {4, -150}, {80, -150}, {-240, -48},
+                                          {-150, -48},  {-75, -48},  {4, -48},  {80, -48},  {4, 53}};
+    static constexpr Offset magicCarpet[] = {
+        {-187, -200}, {-111, -200}, {-35, -200}, {41, -200}, {117, -200}, {-187, -99}, {-111, -99},
+        {-35, -99},   {41, -99},    {117, -99},  {-187, 2},  {-111, 2},   {-35, 2},    {41, 2},
+        {117, 2},     {-187, 103},  {-111, 103}, {-35, 103}, {41, 103},   {117, 103},  {-278, -99}};
+    static constexpr Offset flowerGarden[] = {{-149, -150}, {-73, -150}, {3, -150}, {79, -150}, {-225, -48},
+                                              {-149, -48},  {-73, -48},  {3, -48},  {79, -48},  {155, -48}};
+    static constexpr Offset klondike[] = {{-35, -205}, {41, -205}, {117, -205}, {193, -205},
+                                          {-263, -99}, {-187, -99}, {-111, -99}, {-35, -99},
+                                          {41, -99},   {117, -99},  {193, -99},  {-187, -205}};
+    static constexpr Offset littleSpider[] = {{-150, -48}, {-75, -48}, {4, -48},  {80, -48},
+                                              {-150, -149}, {-75, -149}, {4, -149}, {80, -149},
+                                              {-150, 53},  {-75, 53},  {4, 53},  {80, 53}};
+    static constexpr Offset osmosis[] = {{4, -200},   {4, -99},   {4, 2},     {4, 103},  {-75, -200},
+                                         {-75, -99},  {-75, 2},   {-75, 103}, {-160, -99}};
+    switch (id) {
+    case GameId::AuldLangSyne: return auldLangSyne;
+    case GameId::Canfield: return canfield;
+    case GameId::MagicCarpet: return magicCarpet;
+    case GameId::FlowerGarden: return flowerGarden;
+    case GameId::Klondike: return klondike;
+    case GameId::LittleSpider: return littleSpider;
+    case GameId::Osmosis: return osmosis;
+    case GameId::GranniesClock: return {};
+    case GameId::None: return {};
+    }
+    return {};
+}
+
+std::optional<Offset> StockPlace(GameId id)
+{
+    switch (id) {
+    case GameId::AuldLangSyne: return Offset{-230, 5};
+    case GameId::Canfield: return Offset{-75, 53};
+    case GameId::MagicCarpet: return Offset{-278, 2};
+    case GameId::FlowerGarden: return std::nullopt;
+    case GameId::Klondike: return Offset{-263, -205};
+    case GameId::LittleSpider: return Offset{-236, -48};
+    case GameId::Osmosis: return Offset{-160, 2};
+    case GameId::GranniesClock: return std::nullopt;
+    case GameId::None: return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+bool IsGame(GameId id)
+{
+    const int value = int(id);
+    return value >= 100 && value <= 800;
+}
+
+} // namespace
+
+void DrawBackground(TableState& table)
+{
+    if (!table.TableSurface)
+        return;
+    QImage& background = table.TableSurface->Background;
+    if (background.isNull())
+        return;
+    background.fill(ToRgb(table.TableColour));
+    const QPoint centre = table.Centre();
+    const GameId id = table.GameTable.GameId;
+
+    if (!IsGame(id)) {
+        const Card title(196);
+        if (title.Bitmap)
+            platform::transparentDraw(
+                background, QPoint(centre.x() - title.Width() / 2, centre.y() - title.Height() / 2),
+                title.Bitmap->pixels);
+        return;
+    }
+    for (const Offset& place : OutlinePlaces(id))
+        platform::drawFocusRect(background,
+                                QRect(centre.x() + place.dx, centre.y() + place.dy, CardWidth, CardHeight));
+    if (const std::optional<Offset> stock = StockPlace(id)) {
+        const int x = centre.x() + stock->dx;
+        const int y = centre.y() + stock->dy;
+        if (table.GameTable.Stock.Count() > 0) {
+            const Card back(table.CardBackId, 0, x, y);
+            if (back.Bitmap)
+                CopyImage(background, x, y, back.Bitmap->pixels, table.ClientRect());
+        } else {
+            platform::drawFocusRect(background, QRect(x, y, CardWidth, CardHeight));
+        }
+    }
+}
+
+Rect Paint(TableState& table)
+{
+    if (!table.TableSurface || table.TableSurface->Composition.isNull()) {
+        table.DirtyRect = {};
+        return {};
+    }
+    if (table.DirtyRect.IsEmpty())
+        table.DirtyRect = table.ClientRect();
+    // One walk: a card meeting the rectangle as it stands is added; one that
+    // only meets it after later growth is not (each card is drawn whole below
+    // anyway, so the picture inside the rectangle is right).
+    for (const Card* card : table.PaintList)
+        if (card->Bounds.Intersects(table.DirtyRect))
+            table.DirtyRect.Unite(card->Bounds);
+
+    const Rect area = table.DirtyRect.Intersected(table.ClientRect());
+    table.DirtyRect = {};
+    if (area.IsEmpty())
+        return {};
+    QImage& composition = table.TableSurface->Composition;
+    const QImage& background = table.TableSurface->Background;
+    const std::size_t bytes = std::size_t(area.Width()) * 4;
+    for (int row = area.top; row < area.bottom; ++row)
+        std::memcpy(composition.scanLine(row) + std::size_t(area.left) * 4,
+                    background.constScanLine(row) + std::size_t(area.left) * 4, bytes);
+    // Only the part of each card inside the area is copied: the rest of the
+    // composition is already right, and a drag then costs the same at any
+    // window size.
+    for (const Card* card : table.PaintList)
+        if (card->Bitmap && card->Bounds.Intersects(area))
+            CopyImage(composition, card->Left(), card->Top(), card->Bitmap->pixels, area);
+    return area;
+}
+
+void ReplaceSurface(TableState& table)
+{
+    table.TableSurface = std::make_unique<TableSurface>(table.ClientSize);
+    table.DirtyRect = table.ClientRect();
+    DrawBackground(table);
+    Relayout(table);
+    table.DirtyRect = table.ClientRect();
+}
+
+} // namespace quenby
