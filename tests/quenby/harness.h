@@ -1,0 +1,105 @@
+#pragma once
+// A table in a real (offscreen) window for tests: a pinned clock so deals are
+// known, recorded sounds, the real view driven by real mouse events, helpers
+// to arrange positions, an invariant check and the rendered pixels.
+#include <games/frame.h>
+#include <platform/localtime.h>
+#include <platform/sound.h>
+#include <table/quenbyview.h>
+#include <table/tablestate.h>
+#include <table/tablesurface.h>
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+#include <memory>
+#include <vector>
+
+namespace quenby::test {
+
+// The face id of a card, e.g. Face(12, Spades) == 130.
+int Face(int rank, int suit);
+
+class TableHarness {
+public:
+    explicit TableHarness(QSize client = {800, 600}, platform::LocalTime clock = {12, 0, 0});
+    ~TableHarness();
+    TableHarness(const TableHarness&) = delete;
+    TableHarness& operator=(const TableHarness&) = delete;
+
+    TableState& Table() { return *state_; }
+    GameTable& Game() { return state_->GameTable; }
+    CQuenbyView& View() { return *view_; }
+    const QStringList& Sounds() const { return sounds_.names(); }
+    void ClearSounds() { sounds_.clear(); }
+
+    // The start-up of the program: the unshuffled deck on the carousel, timer 1
+    // turning it.
+    void StartUp();
+    // The Play-menu choice of a game (a fresh deal from the pinned clock).
+    void Start(GameId id);
+    void SetClock(platform::LocalTime clock);
+
+    // Real mouse events on the view, in client coordinates (positions outside
+    // the view stand for what Qt delivers while it grabs the mouse).
+    void Press(int x, int y);
+    void Release(int x, int y);
+    void Move(int x, int y, bool buttonDown);
+    void Press(QPoint at) { Press(at.x(), at.y()); }
+    void Release(QPoint at) { Release(at.x(), at.y()); }
+    // Press, a few moves with the button down, release.
+    void DragTo(QPoint from, QPoint to, int steps = 4);
+    void Click(QPoint at)
+    {
+        Press(at);
+        Release(at);
+    }
+    // One tick of timer 1, as its timer event; false when timer 1 is not
+    // running.
+    bool Tick();
+
+    // The pile at `index` in creation order.
+    Pile& PileAt(int index);
+    int PileCount() const { return state_->GameTable.Piles.Count(); }
+    // The centre of a pile's top card (of its place when empty), and the
+    // centre of a card.
+    static QPoint CentreOf(const Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+    QPoint TopCardCentre(int pileIndex);
+
+    // Arranging positions: the card is taken from wherever it is (pile, stock
+    // or hand) and put on top of `pile` (face up or down), painted on top; or
+    // on top of the stock. Every card stays on the table exactly once.
+    Card* Find(int faceId);
+    Card* Put(int faceId, Pile& pile, bool faceUp = true);
+    Card* PutInStock(int faceId);
+    // After arranging: the background (stock place) drawn again and the
+    // whole table repainted.
+    void Redraw();
+
+    // 52 distinct cards, each exactly once in the piles, the stock or the
+    // game's held card or hand; the paint order lists only such cards, each
+    // once.
+    ::testing::AssertionResult Invariants();
+
+    // The widget as rendered now (a full paint).
+    QImage Grab();
+    // The composition as left by the paints so far, and the table composed
+    // whole afresh (the first is taken before the second is made).
+    QImage Composed() const;
+    QImage ComposedWhole();
+
+    // The cards held by the game in play (a single Held card or Klondike's
+    // Hand), top first; empty when nothing is held.
+    std::vector<Card*> HeldCards();
+
+private:
+    Card* Detach(int faceId);
+
+    platform::SoundRecorder sounds_;
+    std::unique_ptr<TableState> state_;
+    std::unique_ptr<CQuenbyView> view_;
+};
+
+} // namespace quenby::test
