@@ -167,20 +167,21 @@ std::vector<std::int16_t> downSound()
     Biquad tick;
     tick.lowPass(2500.0, 0.7, Rate);
     Biquad slap;
-    slap.bandPass(700.0, 1.5, Rate);
+    slap.bandPass(800.0, 1.5, Rate);
     double phase = 0.0;
     for (std::size_t i = 0; i < n; ++i) {
         const double t = static_cast<double>(i) / Rate;
-        // The thud drops from 190 Hz towards 120 Hz as it dies away.
-        const double freq = 120.0 + 70.0 * std::exp(-t / 0.020);
+        // The thud drops from 220 Hz towards 140 Hz as it dies away; the
+        // slap above it keeps the tap audible on small speakers.
+        const double freq = 140.0 + 80.0 * std::exp(-t / 0.020);
         phase += 2.0 * std::numbers::pi * freq / Rate;
         const double attack = std::min(1.0, t / 0.0015);
         const double thud = std::sin(phase) * attack * std::exp(-t / 0.014);
         const double contact = tick.process(rng.noise()) * std::min(1.0, t / 0.0004) * std::exp(-t / 0.0025);
         const double body = slap.process(rng.noise()) * attack * std::exp(-t / 0.006);
-        buf[i] = thud + 0.45 * contact + 0.5 * body;
+        buf[i] = thud + 1.5 * contact + 4.0 * body;
     }
-    return finish(std::move(buf), 0.001, 0.010);
+    return finish(std::move(buf), 0.002, 0.010);
 }
 
 } // namespace soundgen
