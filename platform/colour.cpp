@@ -1,0 +1,41 @@
+#include "platform/colour.h"
+
+#include <QColorDialog>
+#include <algorithm>
+
+namespace platform {
+
+QColor toQColor(ColorRef colour)
+{
+    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+ColorRef fromQColor(const QColor& colour)
+{
+    const QColor rgb = colour.toRgb();
+    return makeColorRef(rgb.red(), rgb.green(), rgb.blue());
+}
+
+bool chooseColour(QWidget* owner, ColorRef& colour, CustomColours& custom)
+{
+    // The custom slots are shared by every colour dialog of the process: fill
+    // them with the program's own colours and take them back afterwards, even
+    // after a cancel, since the player may have changed them either way.
+    const int shared = std::min<int>(QColorDialog::customCount(), int(custom.size()));
+    for (int i = 0; i < shared; ++i)
+        QColorDialog::setCustomColor(i, toQColor(custom[std::size_t(i)]));
+
+    // Qt's own dialog rather than the desktop's, so it always offers the
+    // custom colours and behaves the same everywhere.
+    QColorDialog dialog(toQColor(colour), owner);
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+
+    for (int i = 0; i < shared; ++i)
+        custom[std::size_t(i)] = fromQColor(QColorDialog::customColor(i));
+    if (accepted)
+        colour = fromQColor(dialog.selectedColor());
+    return accepted;
+}
+
+} // namespace platform

@@ -1,0 +1,101 @@
+#include "platform/drawing.h"
+
+namespace platform {
+
+namespace {
+
+constexpr QRgb rgbBits = 0x00FFFFFF;
+
+bool drawable(const QImage& target)
+{
+    switch (target.format()) {
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QImage asRgb32(const QImage& source)
+{
+    if (source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
+        || source.format() == QImage::Format_ARGB32_Premultiplied)
+        return source;
+    return source.convertToFormat(QImage::Format_RGB32);
+}
+
+// Runs `op(targetPixel, sourcePixel)` over the part of `source` placed at `at`
+// that falls inside `target`.
+template <typename Op>
+void blend(QImage& target, QPoint at, const QImage& source, Op op)
+{
+    if (!drawable(target) || source.isNull())
+        return;
+    const QRect area = QRect(at, source.size()) & target.rect();
+    if (area.isEmpty())
+        return;
+    const QImage src = asRgb32(source);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* out = reinterpret_cast<QRgb*>(target.scanLine(y));
+        const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(y - at.y()));
+        for (int x = area.left(); x <= area.right(); ++x)
+            out[x] = op(out[x], in[x - at.x()]);
+    }
+}
+
+} // namespace
+
+void drawFocusRect(QImage& target, const QRect& rect)
+{
+    if (!drawable(target) || rect.width() <= 0 || rect.height() <= 0)
+        return;
+    const int left = rect.left();
+    const int top = rect.top();
+    const int right = left + rect.width() - 1;
+    const int bottom = top + rect.height() - 1;
+    // The dots follow a checkerboard fixed to the image, not to the frame, so
+    // frames side by side dot alike; each frame pixel is visited once, corners
+    // included, so a second drawing restores the picture exactly.
+    const auto invert = [&target](int x, int y) {
+        if (!target.rect().contains(x, y) || ((x + y) & 1) != 0)
+            return;
+        auto* line = reinterpret_cast<QRgb*>(target.scanLine(y));
+        line[x] ^= rgbBits;
+    };
+    for (int x = left; x <= right; ++x) {
+        invert(x, top);
+        if (bottom != top)
+            invert(x, bottom);
+    }
+    for (int y = top + 1; y < bottom; ++y) {
+        invert(left, y);
+        if (right != left)
+            invert(right, y);
+    }
+}
+
+void copyAnd(QImage& target, QPoint at, const QImage& source)
+{
+    blend(target, at, source, [](QRgb t, QRgb s) { return t & (s | ~rgbBits); });
+}
+
+void copyOr(QImage& target, QPoint at, const QImage& source)
+{
+    blend(target, at, source, [](QRgb t, QRgb s) { return t | (s & rgbBits); });
+}
+
+void transparentDraw(QImage& target, QPoint at, const QImage& image)
+{
+    // The mask AND followed by the image OR, done in one pass: under a black
+    // image pixel the mask is white and the OR adds nothing; elsewhere the mask
+    // clears the target and the OR puts the image there.
+    blend(target, at, image, [](QRgb t, QRgb s) {
+        if ((s & rgbBits) == 0)
+            return t;
+        return (t & ~rgbBits) | (s & rgbBits);
+    });
+}
+
+} // namespace platform

@@ -1,0 +1,220 @@
+// Private profile files: reading with defaults and fixed buffers, writing that
+// keeps every other byte of the file, and atomic replacement.
+#include "platform/profile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace platform;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeAll(const QString& path, const QByteArray& data)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(data), data.size());
+}
+
+class ProfileTest : public ::testing::Test {
+protected:
+    QString path(const QString& name = QStringLiteral("Test.ini")) const { return dir.filePath(name); }
+    QString read(const QString& section, const QString& key, const QString& def = QStringLiteral("dflt"),
+                 int chars = 16) const
+    {
+        return readProfileString(path(), section, key, def, chars);
+    }
+    QTemporaryDir dir;
+};
+
+const QByteArray sample = "; settings kept between runs\n"
+                          "[Other]\n"
+                          "COLOR=1\n"
+                          "\n"
+                          "[SETTINGS]\n"
+                          "; the table\n"
+                          "  Color =  8388736  \n"
+                          "CARD=191\n"
+                          "Empty=\n"
+                          "no equals sign here\n"
+                          "Path=a=b=c\n"
+                          "\n"
+                          "[Last]\n"
+                          "x=y";
+
+} // namespace
+
+TEST_F(ProfileTest, DefaultsForMissingFileSectionAndKey)
+{
+    EXPECT_EQ(read("SETTINGS", "COLOR"), "dflt") << "no file";
+    writeAll(path(), sample);
+    EXPECT_EQ(read("NOSUCH", "COLOR"), "dflt") << "no section";
+    EXPECT_EQ(read("SETTINGS", "GAME"), "dflt") << "no key";
+    EXPECT_EQ(read("SETTINGS", "no equals sign here"), "dflt") << "a line without '=' is no key";
+    EXPECT_EQ(read("SETTINGS", "GAME", "800", 4), "800") << "default fits";
+    EXPECT_EQ(read("SETTINGS", "GAME", "123456", 4), "123") << "defaults are cut too";
+}
+
+TEST_F(ProfileTest, ValuesAreTrimmedCaseInsensitiveAndCutToTheBuffer)
+{
+    writeAll(path(), sample);
+    EXPECT_EQ(read("SETTINGS", "COLOR"), "8388736") << "blanks round key and value go";
+    EXPECT_EQ(read("settings", "color"), "8388736");
+    EXPECT_EQ(read("SeTtInGs", "CaRd"), "191");
+    EXPECT_EQ(read("OTHER", "COLOR"), "1") << "same key in another section";
+    EXPECT_EQ(read("SETTINGS", "Empty"), "") << "an empty value is not the default";
+    EXPECT_EQ(read("SETTINGS", "Path"), "a=b=c") << "value after the first '='";
+    EXPECT_EQ(read("Last", "x"), "y") << "last line without a line ending";
+    EXPECT_EQ(read("SETTINGS", "COLOR", "d", 4), "838") << "N - 1 characters";
+    EXPECT_EQ(read("SETTINGS", "COLOR", "d", 1), "");
+    EXPECT_EQ(read("SETTINGS", "COLOR", "d", 0), "");
+    EXPECT_EQ(read("SETTINGS", "; the table"), "dflt") << "comments are no keys";
+}
+
+TEST_F(ProfileTest, WritingAKeyKeepsEveryOtherByte)
+{
+    writeAll(path(), sample);
+    ASSERT_TRUE(writeProfileString(path(), "settings", "COLOR", "16777215"));
+    EXPECT_EQ(readAll(path()), QByteArray("; settings kept between runs\n"
+                                          "[Other]\n"
+                                          "COLOR=1\n"
+                                          "\n"
+                                          "[SETTINGS]\n"
+                                          "; the table\n"
+                                          "Color=16777215\n"
+                                          "CARD=191\n"
+                                          "Empty=\n"
+                                          "no equals sign here\n"
+                                          "Path=a=b=c\n"
+                                          "\n"
+                                          "[Last]\n"
+                                          "x=y"));
+    EXPECT_EQ(read("SETTINGS", "COLOR"), "16777215");
+    EXPECT_EQ(read("Other", "COLOR"), "1");
+}
+
+TEST_F(ProfileTest, NewKeysGoToTheEndOfTheirSectionAndNewSectionsToTheEnd)
+{
+    writeAll(path(), sample);
+    ASSERT_TRUE(writeProfileString(path(), "SETTINGS", "GAME", "800"));
+    ASSERT_TRUE(writeProfileString(path(), "Last", "z", "1"));
+    ASSERT_TRUE(writeProfileString(path(), "Fresh", "KEY", "v"));
+    EXPECT_EQ(readAll(path()), QByteArray("; settings kept between runs\n"
+                                          "[Other]\n"
+                                          "COLOR=1\n"
+                                          "\n"
+                                          "[SETTINGS]\n"
+                                          "; the table\n"
+                                          "  Color =  8388736  \n"
+                                          "CARD=191\n"
+                                          "Empty=\n"
+                                          "no equals sign here\n"
+                                          "Path=a=b=c\n"
+                                          "GAME=800\n"
+                                          "\n"
+                                          "[Last]\n"
+                                          "x=y\n"
+                                          "z=1\n"
+                                          "\n"
+                                          "[Fresh]\n"
+                                          "KEY=v\n"));
+}
+
+TEST_F(ProfileTest, NewFileFolderAndLineEndings)
+{
+    const QString nested = dir.filePath("a/b/Quenby.ini");
+    ASSERT_TRUE(writeProfileString(nested, "SETTINGS", "COLOR", "8388736"));
+    ASSERT_TRUE(writeProfileString(nested, "SETTINGS", "CUSTCOLOR0", "0"));
+    EXPECT_EQ(readAll(nested), QByteArray("[SETTINGS]\nCOLOR=8388736\nCUSTCOLOR0=0\n"));
+
+    // A file written with CR LF gets CR LF on its new lines too.
+    writeAll(path(), "[SETTINGS]\r\nCOLOR=1\r\n");
+    ASSERT_TRUE(writeProfileString(path(), "SETTINGS", "CARD", "183"));
+    ASSERT_TRUE(writeProfileString(path(), "SETTINGS", "color", "2"));
+    EXPECT_EQ(readAll(path()), QByteArray("[SETTINGS]\r\nCOLOR=2\r\nCARD=183\r\n"));
+}
+
+TEST_F(ProfileTest, WritesThatWouldAddLinesAreRefused)
+{
+    writeAll(path(), sample);
+    EXPECT_FALSE(writeProfileString(path(), "SETTINGS", "CARD", "1\n[Evil]\nx=1"));
+    EXPECT_FALSE(writeProfileString(path(), "SET]TINGS", "CARD", "1"));
+    EXPECT_FALSE(writeProfileString(path(), "SETTINGS", "A=B", "1"));
+    EXPECT_FALSE(writeProfileString(path(), "SETTINGS", "", "1"));
+    EXPECT_EQ(readAll(path()), sample);
+}
+
+TEST_F(ProfileTest, FailedWritesLeaveTheOldFileWhole)
+{
+    const QString folder = dir.filePath("locked");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString file = folder + "/Quenby.ini";
+    writeAll(file, sample);
+    const auto leftAlone = [&] {
+        EXPECT_EQ(readAll(file), sample);
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                  QStringList{"Quenby.ini"})
+            << "no temporary file left behind";
+    };
+
+    {
+        // A full disk, as a file size limit shows it (root included).
+        rlimit saved{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+        rlimit tiny = saved;
+        tiny.rlim_cur = 64;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        const bool written = writeProfileString(file, "SETTINGS", "COLOR", "1");
+        setrlimit(RLIMIT_FSIZE, &saved);
+        signal(SIGXFSZ, oldHandler);
+        EXPECT_FALSE(written);
+        leftAlone();
+    }
+
+    // A file whose folder path runs through a plain file cannot be written.
+    EXPECT_FALSE(writeProfileString(file + "/sub.ini", "SETTINGS", "COLOR", "1"));
+    leftAlone();
+
+    if (geteuid() == 0) {
+        // Root writes into read-only folders; a folder standing where the file
+        // should be makes the final rename fail instead.
+        const QString blocked = dir.filePath("blocked.ini");
+        ASSERT_TRUE(QDir().mkpath(blocked + "/inside"));
+        EXPECT_FALSE(writeProfileString(blocked, "SETTINGS", "COLOR", "1"));
+        EXPECT_TRUE(QFileInfo(blocked + "/inside").isDir());
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{});
+        return;
+    }
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0555), 0);
+    EXPECT_FALSE(writeProfileString(file, "SETTINGS", "COLOR", "1"));
+    EXPECT_FALSE(writeProfileString(file, "New", "KEY", "1"));
+    chmod(QFile::encodeName(folder).constData(), 0755);
+    leftAlone();
+}
+
+TEST(ProfilePath, FollowsXdgConfigHome)
+{
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", "/tmp/somewhere");
+    EXPECT_EQ(profilePath("Quenby.ini"), "/tmp/somewhere/Quenby.ini");
+    qputenv("XDG_CONFIG_HOME", "relative/ignored");
+    EXPECT_EQ(profilePath("Quenby.ini"), QDir::homePath() + "/.config/Quenby.ini");
+    qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(profilePath("Quenby.ini"), QDir::homePath() + "/.config/Quenby.ini");
+    if (!saved.isNull())
+        qputenv("XDG_CONFIG_HOME", saved);
+}
