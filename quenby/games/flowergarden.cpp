@@ -1,15 +1,164 @@
-// SCAFFOLD: replaced by the game's rules; only here so the table links meanwhile.
+// Flower Garden: the whole deck dealt at once, six beds of six and a bouquet
+// of sixteen whose every card may be played; no stock.
 #include "flowergarden.h"
+
+#include "frame.h"
 
 #include <table/tablestate.h>
 
 namespace quenby {
 
-void FlowerGardenGame::Deal(TableState&) {}
-void FlowerGardenGame::Relayout(TableState&) {}
-void FlowerGardenGame::PickUp(TableState&, int, int) {}
-void FlowerGardenGame::Drag(TableState&, int, int) {}
-void FlowerGardenGame::Drop(TableState&, int, int) {}
-bool FlowerGardenGame::Accepts(const TableState&, const Pile&) const { return false; }
+namespace {
+
+// ---- Piles and positions ---------------------------------------------------
+
+enum FlowerGardenKind : int { FoundationPile = FoundationKind, BouquetKind = 200, BedKind = 500 };
+
+constexpr int FoundationDx[4] = {-149, -73, 3, 79};
+constexpr int FoundationDy = -150;
+constexpr int BedDx[6] = {-225, -149, -73, 3, 79, 155};
+constexpr int BedDy = -48;
+constexpr int BouquetDx = -185, BouquetDy = 53;
+
+constexpr int BedDepth = 6;
+// Every bouquet card but the top one shows only this much of its left edge.
+constexpr int StripWidth = 20;
+
+void FanIfBouquet(Pile& pile)
+{
+    if (pile.PileKind == BouquetKind)
+        pile.FanRight();
+}
+
+// The bouquet card under (x, y): the top card by its whole face, any other by
+// its visible strip. Null when the point meets none.
+Card* BouquetCardAt(Pile& bouquet, int x, int y)
+{
+    for (Card* card : bouquet.Cards) {
+        Rect area = card->Bounds;
+        if (card != bouquet.Top())
+            area.right = area.left + StripWidth;
+        if (area.Contains(x, y))
+            return card;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+// ---- Deal ------------------------------------------------------------------
+
+void FlowerGardenGame::Deal(TableState& table)
+{
+    Pile* foundations[4];
+    for (Pile*& foundation : foundations)
+        foundation = &AddPile(table, FoundationPile);
+    Pile* beds[6];
+    for (Pile*& bed : beds)
+        bed = &AddPile(table, BedKind);
+    Pile& bouquet = AddPile(table, BouquetKind);
+
+    for (int i = 0; i < 4; ++i)
+        PlacePile(table, *foundations[i], FoundationDx[i], FoundationDy);
+    for (int i = 0; i < 6; ++i)
+        PlacePile(table, *beds[i], BedDx[i], BedDy);
+    for (Pile* bed : beds)
+        for (int n = 0; n < BedDepth; ++n)
+            DealTo(table, *bed);
+    PlacePile(table, bouquet, BouquetDx, BouquetDy);
+    while (DealTo(table, bouquet)) {
+    }
+    bouquet.FanRight();
+}
+
+// ---- Relayout --------------------------------------------------------------
+
+void FlowerGardenGame::Relayout(TableState& table)
+{
+    int index = 0;
+    for (Pile* pile : table.GameTable.Piles) {
+        if (index < 4) {
+            PlacePile(table, *pile, FoundationDx[index], FoundationDy);
+        } else if (index < 10) {
+            PlacePile(table, *pile, BedDx[index - 4], BedDy);
+        } else {
+            PlacePile(table, *pile, BouquetDx, BouquetDy);
+            pile->FanRight();
+        }
+        ++index;
+    }
+}
+
+// ---- Pick-up ---------------------------------------------------------------
+
+void FlowerGardenGame::PickUp(TableState& table, int x, int y)
+{
+    if (Held) {
+        ReturnHeld(table, Held, FanIfBouquet);
+        return;
+    }
+    for (Pile* pile : table.GameTable.Piles) {
+        if (pile->PileKind == FoundationPile || !pile->GetRect().Contains(x, y))
+            continue;
+        if (pile->PileKind == BouquetKind) {
+            // Any bouquet card may be played: the ones to its right close up.
+            Card* card = BouquetCardAt(*pile, x, y);
+            if (!card)
+                continue;
+            const Rect before = pile->GetRect();
+            pile->Remove(card);
+            Hold(table, *pile, card, Held, x, y);
+            pile->FanRight();
+            table.DirtyRect.Unite(before);
+            return;
+        }
+        if (HoldTop(table, *pile, Held, x, y))
+            return;
+    }
+}
+
+// ---- Drag ------------------------------------------------------------------
+
+void FlowerGardenGame::Drag(TableState& table, int x, int y)
+{
+    if (Held)
+        DragHeld(table, *Held, x, y);
+}
+
+// ---- Drop ------------------------------------------------------------------
+
+void FlowerGardenGame::Drop(TableState& table, int, int)
+{
+    if (!Held)
+        return;
+    Pile* target = FindDropTarget(table, Held->Bounds, [this, &table](const Pile& pile) {
+        return pile.PileKind != BouquetKind && Accepts(table, pile);
+    });
+    if (target)
+        PlaceHeld(table, Held, *target);
+    else
+        ReturnHeld(table, Held, FanIfBouquet);
+}
+
+// ---- Acceptance test -------------------------------------------------------
+
+bool FlowerGardenGame::Accepts(const TableState&, const Pile& pile) const
+{
+    if (!Held)
+        return false;
+    const Card& card = *Held;
+    const Card* top = pile.Top();
+    switch (pile.PileKind) {
+    case FoundationPile:
+        return top ? card.Suit == top->Suit && card.Rank == top->Rank + 1 : card.Rank == 1;
+    case BedKind:
+        // Beds build down regardless of suit and wrap: a King goes on an Ace.
+        if (!top)
+            return true;
+        return card.Rank == top->Rank - 1 || (top->Rank == 1 && card.Rank == 13);
+    default:
+        return false;
+    }
+}
 
 } // namespace quenby

@@ -1,15 +1,165 @@
-// SCAFFOLD: replaced by the game's rules; only here so the table links meanwhile.
+// Osmosis: four reserves of four, four foundation rows fanned to the right,
+// and a three-card stock with as many passes as the player likes.
 #include "osmosis.h"
+
+#include "frame.h"
 
 #include <table/tablestate.h>
 
 namespace quenby {
 
-void OsmosisGame::Deal(TableState&) {}
-void OsmosisGame::Relayout(TableState&) {}
-void OsmosisGame::PickUp(TableState&, int, int) {}
-void OsmosisGame::Drag(TableState&, int, int) {}
-void OsmosisGame::Drop(TableState&, int, int) {}
-bool OsmosisGame::Accepts(const TableState&, const Pile&) const { return false; }
+namespace {
+
+// ---- Piles and positions ---------------------------------------------------
+
+enum OsmosisKind : int { RowKind = FoundationKind, WasteKind = 200, ReserveKind = 500 };
+
+// Rows and reserves share their heights, row 1 at the top.
+constexpr int RowDx = 4;
+constexpr int ReserveDx = -75;
+constexpr int RowDy[4] = {-200, -99, 2, 103};
+constexpr int WasteDx = -160, WasteDy = -99;
+constexpr int StockDx = -160, StockDy = 2;
+
+constexpr int ReserveDepth = 4;
+
+void FanRowIfRow(Pile& pile)
+{
+    if (pile.PileKind == RowKind)
+        pile.FanRight();
+}
+
+// The row `number` (1 = top) from the game's own list; null when absent.
+const Pile* RowNumbered(const PileRefList& rows, int number)
+{
+    for (const Pile* row : rows)
+        if (row->PileNumber == number)
+            return row;
+    return nullptr;
+}
+
+} // namespace
+
+// ---- Deal ------------------------------------------------------------------
+
+void OsmosisGame::Deal(TableState& table)
+{
+    Pile* rows[4];
+    for (Pile*& row : rows) {
+        row = &AddPile(table, RowKind);
+        FoundationList.AddTail(row);
+    }
+    Pile* reserves[4];
+    for (Pile*& reserve : reserves)
+        reserve = &AddPile(table, ReserveKind);
+    Pile& waste = AddPile(table, WasteKind);
+
+    // The first card fixes row 1's suit and the rank every later row starts with.
+    DealTo(table, *rows[0]);
+    for (int i = 0; i < 4; ++i) {
+        PlacePile(table, *rows[i], RowDx, RowDy[i]);
+        rows[i]->PileNumber = i + 1;
+    }
+    for (int i = 0; i < 4; ++i) {
+        for (int n = 0; n < ReserveDepth; ++n)
+            DealTo(table, *reserves[i]);
+        PlacePile(table, *reserves[i], ReserveDx, RowDy[i]);
+    }
+    PlacePile(table, waste, WasteDx, WasteDy);
+    PlaceStock(table, StockDx, StockDy);
+}
+
+// ---- Relayout --------------------------------------------------------------
+
+void OsmosisGame::Relayout(TableState& table)
+{
+    int index = 0;
+    for (Pile* pile : table.GameTable.Piles) {
+        if (index < 4) {
+            PlacePile(table, *pile, RowDx, RowDy[index]);
+            pile->FanRight();
+        } else if (index < 8) {
+            PlacePile(table, *pile, ReserveDx, RowDy[index - 4]);
+        } else {
+            PlacePile(table, *pile, WasteDx, WasteDy);
+        }
+        ++index;
+    }
+    PlaceStock(table, StockDx, StockDy);
+}
+
+// ---- Pick-up ---------------------------------------------------------------
+
+void OsmosisGame::PickUp(TableState& table, int x, int y)
+{
+    if (Held) {
+        ReturnHeld(table, Held, FanRowIfRow);
+        return;
+    }
+    if (table.GameTable.Stock.GetRect().Contains(x, y)) {
+        DealThreeOrTurnBack(table, *table.GameTable.Piles.Last());
+        return;
+    }
+    // Row cards never move: only the waste and the reserves give cards.
+    for (Pile* pile : table.GameTable.Piles) {
+        if (pile->PileKind == RowKind || !pile->GetRect().Contains(x, y))
+            continue;
+        if (HoldTop(table, *pile, Held, x, y))
+            return;
+    }
+}
+
+// ---- Drag ------------------------------------------------------------------
+
+void OsmosisGame::Drag(TableState& table, int x, int y)
+{
+    if (Held)
+        DragHeld(table, *Held, x, y);
+}
+
+// ---- Drop ------------------------------------------------------------------
+
+void OsmosisGame::Drop(TableState& table, int, int)
+{
+    if (!Held)
+        return;
+    Pile* target = FindDropTarget(table, Held->Bounds, [this, &table](const Pile& pile) {
+        return pile.PileKind == RowKind && Accepts(table, pile);
+    });
+    if (!target) {
+        ReturnHeld(table, Held, FanRowIfRow);
+        return;
+    }
+    table.DirtyRect.Unite(Held->ReturnPile->GetRect());
+    PlaceHeld(table, Held, *target);
+    // The newest card of a row lies rightmost, the row's area reaching to it.
+    target->FanRight();
+    table.DirtyRect.Unite(target->GetRect());
+}
+
+// ---- Acceptance test -------------------------------------------------------
+
+bool OsmosisGame::Accepts(const TableState&, const Pile& pile) const
+{
+    if (!Held || pile.PileKind != RowKind)
+        return false;
+    const Card& card = *Held;
+    if (pile.PileNumber == 1)
+        return pile.Bottom() && card.Suit == pile.Bottom()->Suit;
+
+    // Every later row follows the row above it: it starts with the rank that
+    // started that row, and takes a card only once its rank lies there.
+    const Pile* above = RowNumbered(FoundationList, pile.PileNumber - 1);
+    if (!above || !above->Bottom())
+        return false;
+    if (!pile.Top())
+        return card.Rank == above->Bottom()->Rank;
+    if (card.Suit != pile.Top()->Suit)
+        return false;
+    for (const Card* c : above->Cards)
+        if (c->Rank == card.Rank)
+            return true;
+    return false;
+}
 
 } // namespace quenby
