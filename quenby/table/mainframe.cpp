@@ -13,6 +13,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 
 namespace quenby {
 
@@ -107,6 +108,16 @@ void CMainFrame::BuildMenus()
 void CMainFrame::UpdateCaption()
 {
     setWindowTitle(doc_.Title() + QStringLiteral(" - ") + QString::fromUtf8(ApplicationTitle));
+}
+
+void CMainFrame::StartUp()
+{
+    // Sized as desktop window managers place a new window: three quarters of
+    // the screen.
+    resize(screen()->availableGeometry().size() * 3 / 4);
+    show();
+    FirstInitialUpdate();
+    NewDocument();
 }
 
 void CMainFrame::FirstInitialUpdate()

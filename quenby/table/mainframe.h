@@ -36,6 +36,10 @@ public:
     QAction* SoundAction() const { return soundAction_; }
     const platform::CustomColours& CustomColours() const { return customColours_; }
 
+    // Shows the window at its default size, lays out the start-up table and
+    // then, as the start-up command, runs a new document, which sets the deck
+    // turning.
+    void StartUp();
     // The view's first initial update: the settings are read, then the deck
     // is laid out round the title picture.
     void FirstInitialUpdate();

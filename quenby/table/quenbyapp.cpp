@@ -4,7 +4,6 @@
 #include "quenbydoc.h"
 
 #include <QIcon>
-#include <QScreen>
 
 namespace quenby {
 
@@ -25,12 +24,7 @@ void CQuenbyApp::InitInstance()
 {
     doc_ = std::make_unique<CQuenbyDoc>();
     frame_ = std::make_unique<CMainFrame>(*doc_);
-    // Sized as desktop window managers place a new window: three quarters of
-    // the screen.
-    frame_->resize(frame_->screen()->availableGeometry().size() * 3 / 4);
-    frame_->show();
-    frame_->FirstInitialUpdate();
-    frame_->NewDocument();
+    frame_->StartUp();
 }
 
 } // namespace quenby
