@@ -119,6 +119,10 @@ Card* TableHarness::Detach(int faceId)
     Card* card = Find(faceId);
     if (!card)
         return nullptr;
+    // Held cards are the game's: arrange only between moves.
+    for (Card* held : HeldCards())
+        if (held == card)
+            return nullptr;
     for (Pile* pile : state_->GameTable.Piles)
         pile->Remove(card);
     state_->GameTable.Stock.Cards.Remove(card);
@@ -146,6 +150,16 @@ Card* TableHarness::PutInStock(int faceId)
     state_->GameTable.Stock.AddTop(card);
     card->MoveTo(state_->GameTable.Stock.Bounds.left, state_->GameTable.Stock.Bounds.top);
     return card;
+}
+
+void TableHarness::SweepToStock()
+{
+    std::vector<int> faces;
+    for (Pile* pile : state_->GameTable.Piles)
+        for (Card* card : pile->Cards)
+            faces.push_back(card->FaceId);
+    for (int face : faces)
+        PutInStock(face);
 }
 
 void TableHarness::Redraw()

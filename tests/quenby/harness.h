@@ -74,6 +74,9 @@ public:
     Card* Find(int faceId);
     Card* Put(int faceId, Pile& pile, bool faceUp = true);
     Card* PutInStock(int faceId);
+    // Every card of every pile into the stock (face up), to arrange from a
+    // clean table.
+    void SweepToStock();
     // After arranging: the background (stock place) drawn again and the
     // whole table repainted.
     void Redraw();

@@ -1,0 +1,1 @@
+// Rendered pixels: filled in next.
