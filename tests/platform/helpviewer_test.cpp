@@ -36,7 +36,7 @@ QString writeHelp(const QTemporaryDir& dir)
         html += QString("<h2><a name=\"context-%1\"></a>Topic %1</h2><p>About game %1.</p>").arg(topic);
     }
     html += "</body></html>";
-    const QString path = dir.filePath("TEST.HTM");
+    const QString path = dir.filePath("TEST.HLP");
     QFile file(path);
     file.open(QIODevice::WriteOnly);
     file.write(html.toUtf8());
