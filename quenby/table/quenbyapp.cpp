@@ -3,6 +3,8 @@
 #include "mainframe.h"
 #include "quenbydoc.h"
 
+#include <quenby/resources/icon.h>
+
 #include <QIcon>
 
 namespace quenby {
@@ -11,7 +13,7 @@ CQuenbyApp::CQuenbyApp(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Quenby"));
     setApplicationVersion(QStringLiteral("2.0"));
-    setWindowIcon(QIcon(QStringLiteral(":/quenby/icons/quenby.png")));
+    setWindowIcon(QIcon(quenby_resources::windowIconPath()));
 }
 
 CQuenbyApp::~CQuenbyApp()

@@ -1,0 +1,149 @@
+# Shared pieces of the end-to-end tests: a private Xvfb, the program started
+# in it with its own settings folder and a faked wall clock, screenshots and
+# waits that poll with a timeout. Sourced by each test script; cleans up only
+# the processes it started.
+set -euo pipefail
+
+QUENBY=$(readlink -f "$1")
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/quenby-e2e.XXXXXX")
+CONFIG=$WORK/config
+mkdir -p "$CONFIG"
+XVFB_PID=
+APP_PID=
+SCREEN_SIZE=1024x768x24
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+note() { echo "-- $*"; }
+
+cleanup() {
+  local status=$?
+  [[ -n $APP_PID ]] && kill "$APP_PID" 2>/dev/null || true
+  [[ -n $XVFB_PID ]] && kill "$XVFB_PID" 2>/dev/null || true
+  if [[ $status -ne 0 && -n ${KEEP_E2E_SHOTS:-} ]]; then
+    echo "screenshots kept in $WORK" >&2
+  else
+    rm -rf "$WORK"
+  fi
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display itself and reports it once it accepts clients.
+start_xvfb() {
+  Xvfb -displayfd 3 -screen 0 "$SCREEN_SIZE" -nolisten tcp -noreset 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 100); do
+    [[ -s $WORK/display ]] && break
+    kill -0 "$XVFB_PID" 2>/dev/null || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
+    sleep 0.1
+  done
+  [[ -s $WORK/display ]] || fail "Xvfb gave no display"
+  export DISPLAY=:$(head -n1 "$WORK/display")
+  unset XAUTHORITY
+}
+
+FAKETIME_LIB=
+for lib in /usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 /usr/lib/*/faketime/libfaketime.so.1; do
+  [[ -e $lib ]] && { FAKETIME_LIB=$lib; break; }
+done
+
+# Starts the program with the clock standing at 12:00:00 (so its deals are
+# known) while the monotonic clock, which drives its timers, runs on.
+start_quenby() {
+  [[ -n $FAKETIME_LIB ]] || fail "libfaketime not found"
+  XDG_CONFIG_HOME=$CONFIG QT_QPA_PLATFORM=xcb TZ=UTC \
+    FAKETIME="2026-01-01 12:00:00" FAKETIME_DONT_FAKE_MONOTONIC=1 LD_PRELOAD=$FAKETIME_LIB \
+    "$QUENBY" >"$WORK/quenby.log" 2>&1 &
+  APP_PID=$!
+  WINDOW=$(timeout 20 xdotool search --sync --name ' - Quenby' | head -n1) || fail "no window"
+  timeout 10 xdotool windowfocus --sync "$WINDOW" || fail "cannot focus the window"
+  read_geometry
+}
+
+# Waits for the program to end after it was told to close.
+wait_exit() {
+  for _ in $(seq 100); do
+    kill -0 "$APP_PID" 2>/dev/null || { wait "$APP_PID" || true; APP_PID=; return 0; }
+    sleep 0.1
+  done
+  fail "the program did not exit"
+}
+
+# The window's size and where the table starts below the menu bar: the first
+# row whose left pixel shows the table colour.
+read_geometry() {
+  eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+  WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
+  [[ -n ${TABLE_RGB:-} ]] || return 0
+  for _ in $(seq 50); do
+    shot geometry
+    for y in $(seq 0 60); do
+      if [[ $(pixel geometry $((WIN_X + 3)) $((WIN_Y + y))) == "$TABLE_RGB" ]]; then
+        VIEW_TOP=$((WIN_Y + y))
+        VIEW_W=$WIN_W
+        VIEW_H=$((WIN_H - y))
+        CX=$((WIN_X + VIEW_W / 2))
+        CY=$((VIEW_TOP + VIEW_H / 2))
+        return 0
+      fi
+    done
+    sleep 0.1
+  done
+  fail "no table of colour $TABLE_RGB in the window"
+}
+
+shot() { import -window root "$WORK/$1.png"; }
+pixel() { convert "$WORK/$1.png" -format "%[pixel:p{$2,$3}]" info:; }
+# Pixels that differ between two screenshots, or between two 71x96 places.
+differ() { compare -metric AE "$WORK/$1.png" "$WORK/$2.png" null: 2>&1 || true; }
+crop_card() { convert "$WORK/$1.png" -crop "71x96+$2+$3" +repage "$WORK/$4.png"; }
+
+# Takes screenshot $2 until it differs from $1 (at most $3 seconds).
+wait_change() {
+  local deadline=$((SECONDS + ${3:-10}))
+  while ((SECONDS < deadline)); do
+    shot "$2"
+    [[ $(differ "$1" "$2") != 0 ]] && return 0
+    sleep 0.05
+  done
+  fail "the screen did not change after $1"
+}
+
+wait_title() {
+  local deadline=$((SECONDS + 10))
+  while ((SECONDS < deadline)); do
+    [[ $(xdotool getwindowname "$WINDOW") =~ $1 ]] && return 0
+    sleep 0.05
+  done
+  fail "caption is '$(xdotool getwindowname "$WINDOW")', not /$1/"
+}
+
+# Opens the Play menu from the keyboard and screenshots it once it is drawn.
+open_play_menu() {
+  shot before-menu
+  xdotool key alt+p
+  wait_change before-menu "$1" 5
+  sleep 0.3
+  shot "$1"
+}
+
+# The mean height of the dark pixels of the check mark column of the open
+# Play menu: where the checked game's row is.
+check_mark_y() {
+  convert "$WORK/$1.png" -crop 20x170+10+22 +repage -colorspace gray -threshold 35% txt:- |
+    awk -F'[,:]' '/gray\(0\)|black/ { sum += $2; n++ } END { if (n) printf "%d\n", 22 + sum / n; else print -1 }'
+}
+
+# A press, a few pointer moves with the button down, and a release.
+drag() {
+  xdotool mousemove "$1" "$2" mousedown 1
+  local i
+  for i in 1 2 3 4 5 6; do
+    xdotool mousemove $(($1 + ($3 - $1) * i / 6)) $(($2 + ($4 - $2) * i / 6))
+    sleep 0.03
+  done
+  xdotool mouseup 1
+}
+
+for tool in Xvfb xdotool import convert compare; do
+  command -v "$tool" >/dev/null || fail "missing $tool"
+done
