@@ -28,7 +28,9 @@ TableHarness::TableHarness(QSize client, platform::LocalTime clock)
     // Let the window's activation and first paint happen now, not in the
     // middle of a test.
     QApplication::processEvents();
-    state_->ClientSize = view_->size();
+    // As the program starts: the deck round the title picture, the surface
+    // built; timer 1 waits for StartUp.
+    view_->OnFirstInitialUpdate();
 }
 
 TableHarness::~TableHarness()
@@ -42,7 +44,6 @@ void TableHarness::SetClock(platform::LocalTime clock) { platform::setFixedLocal
 
 void TableHarness::StartUp()
 {
-    view_->OnFirstInitialUpdate();
     view_->InitialUpdateAgain();
     view_->repaint();
 }

@@ -35,8 +35,8 @@ public:
     const QStringList& Sounds() const { return sounds_.names(); }
     void ClearSounds() { sounds_.clear(); }
 
-    // The start-up of the program: the unshuffled deck on the carousel, timer 1
-    // turning it.
+    // The harness starts as the program does, with the unshuffled deck laid
+    // out round the title picture; StartUp then starts timer 1, which turns it.
     void StartUp();
     // The Play-menu choice of a game (a fresh deal from the pinned clock).
     void Start(GameId id);

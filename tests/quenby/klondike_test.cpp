@@ -55,6 +55,7 @@ protected:
     {
         EXPECT_TRUE(table.Invariants());
         const QImage incremental = table.Composed();
+        ASSERT_FALSE(incremental.isNull());
         EXPECT_TRUE(incremental == table.ComposedWhole()) << "a dirty rectangle missed a change";
     }
 };
