@@ -81,9 +81,11 @@ TEST(GranniesClockPlay, TheCentreCardGoesUnderItsHourAndTurnsTheNext)
         EXPECT_EQ(card->Bounds, h.PileAt(to).GetRect());
         EXPECT_EQ(h.PileAt(to).Top(), nextUp);
         EXPECT_FALSE(nextUp->IsFaceDown(h.Table().CardBackId)) << "and turns the pile's next card";
-        for (const Card* other : h.PileAt(to).Cards)
-            if (other != card)
+        for (const Card* other : h.PileAt(to).Cards) {
+            if (other != card) {
                 EXPECT_LT(PaintIndex(h, card), PaintIndex(h, other)) << "painted beneath its pile";
+            }
+        }
         EXPECT_EQ(h.Sounds(), QStringList({"UP.WAV", "DOWN.WAV"}));
     }
 }
