@@ -174,6 +174,46 @@ TEST_F(FlowerGarden, BedCardsMoveToEmptyBedsAndFoundationCardsStay)
     EXPECT_TRUE(h.Sounds().isEmpty());
 }
 
+TEST_F(FlowerGarden, ACardFittingAFoundationAndABedGoesByTheGreaterOverlap)
+{
+    // The Two of hearts fits the Ace of hearts on foundation 1 and the Three
+    // of clubs on bed 2 below it; the two places are 6 pixels apart.
+    const std::pair<int, int> drops[] = {
+        {201, Foundation1}, // 45 pixels of each: the earlier pile keeps it
+        {199, Foundation1}, // taller over the foundation
+        {203, Bed2},        // taller over the bed
+    };
+    for (const auto& [top, winner] : drops) {
+        SCOPED_TRACE(top);
+        h.Start(GameId::FlowerGarden);
+        h.Put(Face(1, Hearts), h.PileAt(Foundation1));
+        h.Put(Face(3, Clubs), h.PileAt(Bed2));
+        Card* two = h.Put(Face(2, Hearts), h.PileAt(Bouquet));
+        Settle();
+        DragCardOnto(h, TableHarness::CentreOf(two->Bounds), *two, Rect::At(251, top, 71, 96));
+        EXPECT_EQ(h.PileAt(winner).Top(), two);
+    }
+}
+
+TEST_F(FlowerGarden, ACardReleasedOutsideTheWindowGoesBackOnTheNextPress)
+{
+    const std::vector<int> faces = BottomUp(h.PileAt(Bouquet));
+    h.ClearSounds();
+    h.Press(240, 400); // the second card's strip
+    h.Move(240, 100, true);
+    h.Release(900, 100); // outside the view: no drop is seen
+    ASSERT_EQ(h.HeldCards().size(), 1u);
+
+    h.Press(h.TopCardCentre(Bed1));
+    EXPECT_TRUE(h.HeldCards().empty()) << "the press only returns the held card";
+    EXPECT_EQ(h.PileAt(Bed1).Count(), 6);
+    EXPECT_EQ(h.PileAt(Bouquet).Top()->FaceId, faces[1]);
+    EXPECT_EQ(h.PileAt(Bouquet).Top()->Bounds, Rect::At(515, 353, 71, 96));
+    EXPECT_EQ(h.Sounds(), (QStringList{"UP.WAV", "DOWN.WAV"}));
+    EXPECT_TRUE(h.Invariants());
+    EXPECT_TRUE(RepaintedWhole(h));
+}
+
 TEST_F(FlowerGarden, LastCardHomeWinsAndStartsTheDance)
 {
     const int suits[4] = {Clubs, Diamonds, Hearts, Spades};
