@@ -4,6 +4,8 @@
 
 #include <table/card.h>
 
+#include <QApplication>
+
 namespace quenby {
 namespace {
 
@@ -246,6 +248,27 @@ TEST_F(KlondikeTest, ALostReleaseLeavesTheCardHeldUntilTheNextPress)
     EXPECT_EQ(table.Game().Stock.Count(), 23);
     EXPECT_EQ(table.Sounds(), (QStringList{"UP.WAV", "DOWN.WAV"}));
     table.Release(137 + 35, 95 + 48);
+    CheckTable();
+}
+
+TEST_F(KlondikeTest, SoundOffStartsNoSoundAndAResizeLeavesTheHandWhereItIs)
+{
+    table.Table().SoundOn = 0;
+    table.Start(GameId::Klondike);
+    table.Click(StockCentre);
+    table.Press(213 + 35, 95 + 48);
+    table.Move(400, 400, true);
+    table.Release(-5, 400); // lost: the card stays held
+    EXPECT_TRUE(table.Sounds().isEmpty());
+    const Card* held = table.HeldCards().at(0);
+    const Rect before = held->Bounds;
+    table.View().resize(900, 700);
+    QApplication::processEvents();
+    EXPECT_EQ(held->Bounds, before);
+    EXPECT_EQ(table.PileAt(Waste).GetRect(), Rect::At(450 - 187, 350 - 205, 71, 96));
+    table.Press(10, 10); // back to the waste at its new place
+    EXPECT_EQ(held->Bounds, Rect::At(450 - 187, 350 - 205, 71, 96));
+    EXPECT_TRUE(table.Sounds().isEmpty());
     CheckTable();
 }
 
