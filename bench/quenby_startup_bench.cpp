@@ -108,9 +108,14 @@ struct Start {
 
 Start OneStart(const std::string& configHome)
 {
-    Display* display = XOpenDisplay(Server().display.c_str());
+    Display* display = nullptr;
+    for (int attempt = 0; attempt < 40 && !display; ++attempt) {
+        display = XOpenDisplay(Server().display.c_str());
+        if (!display)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
     if (!display)
-        throw std::runtime_error("no display");
+        throw std::runtime_error("cannot open display " + Server().display);
     int damageEvent = 0, damageError = 0;
     XDamageQueryExtension(display, &damageEvent, &damageError);
     const Window root = DefaultRootWindow(display);
