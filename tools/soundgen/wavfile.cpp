@@ -6,22 +6,28 @@ namespace soundgen {
 
 namespace {
 
-void put16(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    out.push_back(static_cast<std::uint8_t>(v & 0xFF));
-    out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
-}
+// Writes little-endian fields at a moving offset into a buffer sized up front
+// (growing a vector byte by byte trips a false overflow warning in GCC 12).
+struct Writer {
+    std::vector<std::uint8_t>& out;
+    std::size_t at = 0;
 
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
-
-void putTag(std::vector<std::uint8_t>& out, const char (&tag)[5])
-{
-    out.insert(out.end(), tag, tag + 4);
-}
+    void put16(std::uint32_t v)
+    {
+        out[at++] = static_cast<std::uint8_t>(v & 0xFF);
+        out[at++] = static_cast<std::uint8_t>((v >> 8) & 0xFF);
+    }
+    void put32(std::uint32_t v)
+    {
+        put16(v & 0xFFFF);
+        put16(v >> 16);
+    }
+    void putTag(const char (&tag)[5])
+    {
+        for (int i = 0; i < 4; ++i)
+            out[at++] = static_cast<std::uint8_t>(tag[i]);
+    }
+};
 
 } // namespace
 
@@ -30,26 +36,27 @@ std::vector<std::uint8_t> waveFile(const std::vector<std::int16_t>& samples, int
     constexpr std::uint32_t channels = 1;
     constexpr std::uint32_t bitsPerSample = 16;
     constexpr std::uint32_t blockAlign = channels * bitsPerSample / 8;
+    constexpr std::size_t headerSize = 44;
     const auto dataSize = static_cast<std::uint32_t>(samples.size() * blockAlign);
     const auto rate = static_cast<std::uint32_t>(sampleRate);
 
-    std::vector<std::uint8_t> out;
-    out.reserve(44 + dataSize);
-    putTag(out, "RIFF");
-    put32(out, 36 + dataSize); // everything after this field
-    putTag(out, "WAVE");
-    putTag(out, "fmt ");
-    put32(out, 16);
-    put16(out, 1); // integer PCM
-    put16(out, channels);
-    put32(out, rate);
-    put32(out, rate * blockAlign);
-    put16(out, blockAlign);
-    put16(out, bitsPerSample);
-    putTag(out, "data");
-    put32(out, dataSize);
+    std::vector<std::uint8_t> out(headerSize + dataSize);
+    Writer w{out};
+    w.putTag("RIFF");
+    w.put32(36 + dataSize); // everything after this field
+    w.putTag("WAVE");
+    w.putTag("fmt ");
+    w.put32(16);
+    w.put16(1); // integer PCM
+    w.put16(channels);
+    w.put32(rate);
+    w.put32(rate * blockAlign);
+    w.put16(blockAlign);
+    w.put16(bitsPerSample);
+    w.putTag("data");
+    w.put32(dataSize);
     for (std::int16_t s : samples)
-        put16(out, static_cast<std::uint16_t>(s));
+        w.put16(static_cast<std::uint16_t>(s));
     return out;
 }
 
