@@ -14,11 +14,13 @@ namespace {
 
 enum AuldLangSyneKind : int { FoundationPile = FoundationKind, TableauKind = 300 };
 
-// Each tableau pile lies under the foundation of its column.
-constexpr int ColumnDx[4] = {-150, -75, 4, 80};
-constexpr int FoundationDy = -100;
-constexpr int TableauDy = 5;
-constexpr int StockDx = -230, StockDy = 5;
+// Creation order: four foundations, then four tableau piles, each under the
+// foundation of its column.
+constexpr Place Places[] = {
+    {-150, -100}, {-75, -100}, {4, -100}, {80, -100},
+    {-150, 5},    {-75, 5},    {4, 5},    {80, 5},
+};
+constexpr Place StockPlace = {-230, 5};
 
 } // namespace
 
@@ -26,33 +28,24 @@ constexpr int StockDx = -230, StockDy = 5;
 
 void AuldLangSyneGame::Deal(TableState& table)
 {
-    Pile* foundations[4];
-    for (Pile*& foundation : foundations)
-        foundation = &AddPile(table, FoundationPile);
-    Pile* tableau[4];
-    for (Pile*& pile : tableau)
-        pile = &AddPile(table, TableauKind);
+    for (int i = 0; i < 4; ++i)
+        AddPile(table, FoundationPile);
+    for (int i = 0; i < 4; ++i)
+        AddPile(table, TableauKind);
 
     // The Aces nearest the stock's top, in order: the shuffle decides the suits.
-    for (int i = 0; i < 4; ++i) {
-        DealCardTo(table, *foundations[i], table.GameTable.Stock.TakeRank(1));
-        PlacePile(table, *foundations[i], ColumnDx[i], FoundationDy);
-    }
-    for (int i = 0; i < 4; ++i)
-        PlacePile(table, *tableau[i], ColumnDx[i], TableauDy);
-    PlaceStock(table, StockDx, StockDy);
+    for (Pile* pile : table.GameTable.Piles)
+        if (pile->PileKind == FoundationPile)
+            DealCardTo(table, *pile, table.GameTable.Stock.TakeRank(1));
+    Relayout(table);
 }
 
 // ---- Relayout --------------------------------------------------------------
 
 void AuldLangSyneGame::Relayout(TableState& table)
 {
-    int index = 0;
-    for (Pile* pile : table.GameTable.Piles) {
-        PlacePile(table, *pile, ColumnDx[index % 4], index < 4 ? FoundationDy : TableauDy);
-        ++index;
-    }
-    PlaceStock(table, StockDx, StockDy);
+    PlacePiles(table, Places);
+    PlaceStock(table, StockPlace);
 }
 
 // ---- Pick-up ---------------------------------------------------------------

@@ -7,8 +7,6 @@
 
 #include <table/tablestate.h>
 
-#include <iterator>
-
 namespace quenby {
 
 namespace {
@@ -19,22 +17,15 @@ constexpr int WasteKind = 200;
 constexpr int ReserveKind = 400;
 constexpr int TableauKind = 500;
 
-struct Place {
-    int kind;
-    int dx;
-    int dy;
-    int dealt;
-};
-
 // Creation order: reserve, four foundations, four tableau piles, waste.
 constexpr Place Places[] = {
-    {ReserveKind, -240, -48, 13}, {FoundationKind, -150, -150, 1}, {FoundationKind, -75, -150, 0},
-    {FoundationKind, 4, -150, 0}, {FoundationKind, 80, -150, 0},   {TableauKind, -150, -48, 1},
-    {TableauKind, -75, -48, 1},   {TableauKind, 4, -48, 1},        {TableauKind, 80, -48, 1},
-    {WasteKind, 4, 53, 0},
+    {-240, -48},                                      // reserve
+    {-150, -150}, {-75, -150}, {4, -150}, {80, -150}, // foundations
+    {-150, -48},  {-75, -48},  {4, -48},  {80, -48},  // tableau
+    {4, 53},                                          // waste
 };
-constexpr int StockDx = -75;
-constexpr int StockDy = 53;
+constexpr Place StockPlace = {-75, 53};
+constexpr int ReserveSize = 13;
 
 // The waste is the last pile created.
 Pile& WasteOf(TableState& table) { return *table.GameTable.Piles.Last(); }
@@ -53,21 +44,25 @@ void ShowPileAgain(TableState& table, Pile& pile)
 
 void CanfieldGame::Deal(TableState& table)
 {
-    for (const Place& place : Places)
-        AddPile(table, place.kind);
+    Pile& reserve = AddPile(table, ReserveKind);
+    Pile* foundations[4];
+    for (Pile*& foundation : foundations)
+        foundation = &AddPile(table, FoundationKind);
+    Pile* tableau[4];
+    for (Pile*& pile : tableau)
+        pile = &AddPile(table, TableauKind);
+    AddPile(table, WasteKind);
 
     // Thirteen to the reserve (the last dealt is its top), one to the first
     // foundation, one to each tableau pile; all face up.
-    int index = 0;
-    for (Pile* pile : table.GameTable.Piles) {
-        for (int n = 0; n < Places[index].dealt; ++n)
-            DealTo(table, *pile);
-        ++index;
-    }
+    for (int n = 0; n < ReserveSize; ++n)
+        DealTo(table, reserve);
+    const Card* base = DealTo(table, *foundations[0]);
+    for (Pile* pile : tableau)
+        DealTo(table, *pile);
 
-    Reserve = table.GameTable.Piles.Head();
-    const Pile* firstFoundation = *std::next(table.GameTable.Piles.begin());
-    BaseRank = firstFoundation->Top() ? firstFoundation->Top()->Rank : 0;
+    Reserve = &reserve;
+    BaseRank = base ? base->Rank : 0;
     Relayout(table);
 }
 
@@ -75,14 +70,8 @@ void CanfieldGame::Deal(TableState& table)
 
 void CanfieldGame::Relayout(TableState& table)
 {
-    int index = 0;
-    for (Pile* pile : table.GameTable.Piles) {
-        if (index >= int(std::size(Places)))
-            break;
-        PlacePile(table, *pile, Places[index].dx, Places[index].dy);
-        ++index;
-    }
-    PlaceStock(table, StockDx, StockDy);
+    PlacePiles(table, Places);
+    PlaceStock(table, StockPlace);
 }
 
 // ---- Pick-up -------------------------------------------------------------

@@ -14,11 +14,12 @@ namespace {
 
 enum FlowerGardenKind : int { FoundationPile = FoundationKind, BouquetKind = 200, BedKind = 500 };
 
-constexpr int FoundationDx[4] = {-149, -73, 3, 79};
-constexpr int FoundationDy = -150;
-constexpr int BedDx[6] = {-225, -149, -73, 3, 79, 155};
-constexpr int BedDy = -48;
-constexpr int BouquetDx = -185, BouquetDy = 53;
+// Creation order: four foundations, six beds, the bouquet.
+constexpr Place Places[] = {
+    {-149, -150}, {-73, -150}, {3, -150}, {79, -150},
+    {-225, -48},  {-149, -48}, {-73, -48}, {3, -48}, {79, -48}, {155, -48},
+    {-185, 53},
+};
 
 constexpr int BedDepth = 6;
 // Every bouquet card but the top one shows only this much of its left edge.
@@ -50,43 +51,28 @@ Card* BouquetCardAt(Pile& bouquet, int x, int y)
 
 void FlowerGardenGame::Deal(TableState& table)
 {
-    Pile* foundations[4];
-    for (Pile*& foundation : foundations)
-        foundation = &AddPile(table, FoundationPile);
+    for (int i = 0; i < 4; ++i)
+        AddPile(table, FoundationPile);
     Pile* beds[6];
     for (Pile*& bed : beds)
         bed = &AddPile(table, BedKind);
     Pile& bouquet = AddPile(table, BouquetKind);
 
-    for (int i = 0; i < 4; ++i)
-        PlacePile(table, *foundations[i], FoundationDx[i], FoundationDy);
-    for (int i = 0; i < 6; ++i)
-        PlacePile(table, *beds[i], BedDx[i], BedDy);
     for (Pile* bed : beds)
         for (int n = 0; n < BedDepth; ++n)
             DealTo(table, *bed);
-    PlacePile(table, bouquet, BouquetDx, BouquetDy);
     while (DealTo(table, bouquet)) {
     }
-    bouquet.FanRight();
+    Relayout(table);
 }
 
 // ---- Relayout --------------------------------------------------------------
 
 void FlowerGardenGame::Relayout(TableState& table)
 {
-    int index = 0;
-    for (Pile* pile : table.GameTable.Piles) {
-        if (index < 4) {
-            PlacePile(table, *pile, FoundationDx[index], FoundationDy);
-        } else if (index < 10) {
-            PlacePile(table, *pile, BedDx[index - 4], BedDy);
-        } else {
-            PlacePile(table, *pile, BouquetDx, BouquetDy);
-            pile->FanRight();
-        }
-        ++index;
-    }
+    PlacePiles(table, Places);
+    for (Pile* pile : table.GameTable.Piles)
+        FanIfBouquet(*pile);
 }
 
 // ---- Pick-up ---------------------------------------------------------------

@@ -107,16 +107,22 @@ Pile& AddPile(TableState& table, int kind)
     return *pile;
 }
 
-void PlacePile(TableState& table, Pile& pile, int dx, int dy)
+void PlacePiles(TableState& table, std::span<const Place> places)
 {
     const QPoint centre = table.Centre();
-    pile.SetPosition(centre.x() + dx, centre.y() + dy);
+    std::size_t index = 0;
+    for (Pile* pile : table.GameTable.Piles) {
+        if (index == places.size())
+            break;
+        pile->SetPosition(centre.x() + places[index].dx, centre.y() + places[index].dy);
+        ++index;
+    }
 }
 
-void PlaceStock(TableState& table, int dx, int dy)
+void PlaceStock(TableState& table, Place place)
 {
     const QPoint centre = table.Centre();
-    table.GameTable.Stock.SetPosition(centre.x() + dx, centre.y() + dy);
+    table.GameTable.Stock.SetPosition(centre.x() + place.dx, centre.y() + place.dy);
 }
 
 Card* DealTo(TableState& table, Pile& pile, bool faceDown)

@@ -24,9 +24,15 @@ void Drop(TableState& table, int x, int y);
 
 // Creates a pile of `kind` at the end of the pile list.
 Pile& AddPile(TableState& table, int kind);
-// Places a pile at (dx, dy) from the table centre.
-void PlacePile(TableState& table, Pile& pile, int dx, int dy);
-void PlaceStock(TableState& table, int dx, int dy);
+// A pile's place as an offset from the table centre.
+struct Place {
+    int dx;
+    int dy;
+};
+// Each pile, in creation order, at the place of the same index; piles beyond
+// the table's end keep theirs. A pile's cards move with it.
+void PlacePiles(TableState& table, std::span<const Place> places);
+void PlaceStock(TableState& table, Place place);
 // Takes the stock's top card onto `pile`, painted over what was dealt before;
 // face down when asked. Returns the card, null when the stock is empty.
 Card* DealTo(TableState& table, Pile& pile, bool faceDown = false);

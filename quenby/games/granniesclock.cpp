@@ -7,8 +7,6 @@
 
 #include <table/tablestate.h>
 
-#include <iterator>
-
 namespace quenby {
 
 namespace {
@@ -18,17 +16,13 @@ namespace {
 constexpr int ClockKind = 500;
 constexpr int KingRank = 13;
 
-struct Hour {
-    int number; // the rank that belongs to the pile
-    int dx;
-    int dy;
-};
-
-// Creation order: twelve o'clock, then clockwise round the face, the centre last.
-constexpr Hour Hours[] = {
-    {12, -35, -205}, {1, 41, -167},  {2, 117, -101},  {3, 193, -48},   {4, 117, 5},
-    {5, 41, 71},     {6, -35, 109},  {7, -111, 71},   {8, -187, 5},    {9, -263, -48},
-    {10, -187, -101}, {11, -111, -167}, {KingRank, -35, -48},
+// Creation order: twelve o'clock, then clockwise round the face, the centre
+// last. Each pile's number is the rank that belongs to it.
+constexpr int HourNumbers[] = {12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, KingRank};
+constexpr Place Places[] = {
+    {-35, -205}, {41, -167}, {117, -101}, {193, -48},  {117, 5},     {41, 71},     // 12 to 5
+    {-35, 109},  {-111, 71}, {-187, 5},   {-263, -48}, {-187, -101}, {-111, -167}, // 6 to 11
+    {-35, -48},                                                                    // the centre
 };
 constexpr int CardsPerHour = 4;
 
@@ -38,10 +32,8 @@ constexpr int CardsPerHour = 4;
 
 void GranniesClockGame::Deal(TableState& table)
 {
-    for (const Hour& hour : Hours) {
-        Pile& pile = AddPile(table, ClockKind);
-        pile.PileNumber = hour.number;
-    }
+    for (int number : HourNumbers)
+        AddPile(table, ClockKind).PileNumber = number;
     // Four cards to each pile, all face down except the very last card dealt,
     // the top of the centre pile: the first card to play.
     const Pile* centre = table.GameTable.Piles.Last();
@@ -54,16 +46,7 @@ void GranniesClockGame::Deal(TableState& table)
 
 // ---- Relayout ------------------------------------------------------------
 
-void GranniesClockGame::Relayout(TableState& table)
-{
-    int index = 0;
-    for (Pile* pile : table.GameTable.Piles) {
-        if (index >= int(std::size(Hours)))
-            break;
-        PlacePile(table, *pile, Hours[index].dx, Hours[index].dy);
-        ++index;
-    }
-}
+void GranniesClockGame::Relayout(TableState& table) { PlacePiles(table, Places); }
 
 // ---- Pick-up -------------------------------------------------------------
 

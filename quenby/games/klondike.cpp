@@ -13,21 +13,14 @@ constexpr int Waste = 200;
 constexpr int HandKind = 300;
 constexpr int Column = 500;
 
-struct Place {
-    int kind;
-    int dx;
-    int dy;
-};
-
-// In creation order: four foundations, seven columns 76 pixels apart, then
-// the waste, which is the last pile.
+// Creation order: four foundations, seven columns 76 pixels apart, then the
+// waste, which is the last pile.
 constexpr Place Places[] = {
-    {Foundation, -35, -205}, {Foundation, 41, -205}, {Foundation, 117, -205}, {Foundation, 193, -205},
-    {Column, -263, -99},     {Column, -187, -99},    {Column, -111, -99},     {Column, -35, -99},
-    {Column, 41, -99},       {Column, 117, -99},     {Column, 193, -99},      {Waste, -187, -205},
+    {-35, -205}, {41, -205}, {117, -205}, {193, -205},                                   // foundations
+    {-263, -99}, {-187, -99}, {-111, -99}, {-35, -99}, {41, -99}, {117, -99}, {193, -99}, // columns
+    {-187, -205},                                                                        // waste
 };
-constexpr int StockDx = -263;
-constexpr int StockDy = -205;
+constexpr Place StockPlace = {-263, -205};
 
 } // namespace
 
@@ -35,12 +28,14 @@ constexpr int StockDy = -205;
 
 void KlondikeGame::Deal(TableState& table)
 {
-    for (const Place& place : Places)
-        PlacePile(table, AddPile(table, place.kind), place.dx, place.dy);
-    PlaceStock(table, StockDx, StockDy);
+    for (int i = 0; i < 4; ++i)
+        AddPile(table, Foundation);
+    for (int i = 0; i < 7; ++i)
+        AddPile(table, Column);
+    AddPile(table, Waste);
 
-    // Column k gets k cards, all but the last face down; the columns are not
-    // fanned yet, so the one face-up card covers the others.
+    // Column k gets k cards, all but the last face down; with one face-up
+    // card, fanning leaves each column squared up.
     int k = 1;
     for (Pile* pile : table.GameTable.Piles) {
         if (pile->PileKind != Column)
@@ -49,20 +44,18 @@ void KlondikeGame::Deal(TableState& table)
             DealTo(table, *pile, i < k);
         ++k;
     }
+    Relayout(table);
 }
 
 // ---- Relayout -----------------------------------------------------------------
 
 void KlondikeGame::Relayout(TableState& table)
 {
-    int i = 0;
-    for (Pile* pile : table.GameTable.Piles) {
-        const Place& place = Places[i++];
-        PlacePile(table, *pile, place.dx, place.dy);
+    PlacePiles(table, Places);
+    for (Pile* pile : table.GameTable.Piles)
         if (pile->PileKind == Column)
             pile->FanDown(table.CardBackId);
-    }
-    PlaceStock(table, StockDx, StockDy);
+    PlaceStock(table, StockPlace);
 }
 
 // ---- Pick-up ------------------------------------------------------------------

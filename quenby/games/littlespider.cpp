@@ -7,8 +7,6 @@
 
 #include <table/tablestate.h>
 
-#include <iterator>
-
 namespace quenby {
 
 namespace {
@@ -19,23 +17,14 @@ constexpr int TableauKind = 500;
 constexpr int AceRank = 1;
 constexpr int KingRank = 13;
 
-struct Place {
-    int kind;
-    int number;
-    int dx;
-    int dy;
-};
-
-// Creation order: the foundations (1-4), the upper row (5-8), the lower row
-// (9-12); a lower-row pile's number is its foundation's plus 8.
+// Creation order: the foundations (numbers 1-4), the upper row (5-8), the
+// lower row (9-12); a lower-row pile's number is its foundation's plus 8.
 constexpr Place Places[] = {
-    {FoundationKind, 1, -150, -48}, {FoundationKind, 2, -75, -48}, {FoundationKind, 3, 4, -48},
-    {FoundationKind, 4, 80, -48},   {TableauKind, 5, -150, -149},  {TableauKind, 6, -75, -149},
-    {TableauKind, 7, 4, -149},      {TableauKind, 8, 80, -149},    {TableauKind, 9, -150, 53},
-    {TableauKind, 10, -75, 53},     {TableauKind, 11, 4, 53},      {TableauKind, 12, 80, 53},
+    {-150, -48},  {-75, -48},  {4, -48},  {80, -48},  // foundations
+    {-150, -149}, {-75, -149}, {4, -149}, {80, -149}, // upper row
+    {-150, 53},   {-75, 53},   {4, 53},   {80, 53},   // lower row
 };
-constexpr int StockDx = -236;
-constexpr int StockDy = -48;
+constexpr Place StockPlace = {-236, -48};
 
 bool InUpperRow(const Pile& pile) { return pile.PileNumber >= 5 && pile.PileNumber <= 8; }
 bool InLowerRow(const Pile& pile) { return pile.PileNumber >= 9 && pile.PileNumber <= 12; }
@@ -46,10 +35,10 @@ bool InLowerRow(const Pile& pile) { return pile.PileNumber >= 9 && pile.PileNumb
 
 void LittleSpiderGame::Deal(TableState& table)
 {
-    for (const Place& place : Places) {
-        Pile& pile = AddPile(table, place.kind);
-        pile.PileNumber = place.number;
-        if (place.kind == FoundationKind)
+    for (int number = 1; number <= 12; ++number) {
+        Pile& pile = AddPile(table, number <= 4 ? FoundationKind : TableauKind);
+        pile.PileNumber = number;
+        if (pile.PileKind == FoundationKind)
             FoundationList.AddTail(&pile);
     }
     for (Pile* pile : table.GameTable.Piles) {
@@ -63,14 +52,8 @@ void LittleSpiderGame::Deal(TableState& table)
 
 void LittleSpiderGame::Relayout(TableState& table)
 {
-    int index = 0;
-    for (Pile* pile : table.GameTable.Piles) {
-        if (index >= int(std::size(Places)))
-            break;
-        PlacePile(table, *pile, Places[index].dx, Places[index].dy);
-        ++index;
-    }
-    PlaceStock(table, StockDx, StockDy);
+    PlacePiles(table, Places);
+    PlaceStock(table, StockPlace);
 }
 
 // ---- Pick-up -------------------------------------------------------------

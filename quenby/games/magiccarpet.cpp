@@ -14,20 +14,19 @@ namespace {
 
 enum MagicCarpetKind : int { FoundationPile = FoundationKind, WasteKind = 200, CarpetKind = 500 };
 
-// Top left, top right, bottom left, bottom right.
-constexpr int FoundationDx[4] = {-268, 201, -268, 201};
-constexpr int FoundationDy[4] = {-205, -205, 108, 108};
-constexpr int CarpetDx[5] = {-187, -111, -35, 41, 117};
-constexpr int CarpetDy[4] = {-200, -99, 2, 103};
+// Creation order: the foundations in the four corners (top left, top right,
+// bottom left, bottom right), the carpet row by row from the top, each row
+// left to right, then the waste.
+constexpr Place Places[] = {
+    {-268, -205}, {201, -205}, {-268, 108}, {201, 108},
+    {-187, -200}, {-111, -200}, {-35, -200}, {41, -200}, {117, -200},
+    {-187, -99},  {-111, -99},  {-35, -99},  {41, -99},  {117, -99},
+    {-187, 2},    {-111, 2},    {-35, 2},    {41, 2},    {117, 2},
+    {-187, 103},  {-111, 103},  {-35, 103},  {41, 103},  {117, 103},
+    {-278, -99},
+};
+constexpr Place StockPlace = {-278, 2};
 constexpr int CarpetSize = 20;
-constexpr int WasteDx = -278, WasteDy = -99;
-constexpr int StockDx = -278, StockDy = 2;
-
-// Carpet piles are laid row by row from the top, each row left to right.
-void PlaceCarpet(TableState& table, Pile& pile, int index)
-{
-    PlacePile(table, pile, CarpetDx[index % 5], CarpetDy[index / 5]);
-}
 
 } // namespace
 
@@ -41,35 +40,21 @@ void MagicCarpetGame::Deal(TableState& table)
     Pile* carpet[CarpetSize];
     for (Pile*& pile : carpet)
         pile = &AddPile(table, CarpetKind);
-    Pile& waste = AddPile(table, WasteKind);
+    AddPile(table, WasteKind);
 
-    for (int i = 0; i < 4; ++i) {
-        DealCardTo(table, *foundations[i], table.GameTable.Stock.TakeRank(1));
-        PlacePile(table, *foundations[i], FoundationDx[i], FoundationDy[i]);
-    }
-    for (int i = 0; i < CarpetSize; ++i) {
-        DealTo(table, *carpet[i]);
-        PlaceCarpet(table, *carpet[i], i);
-    }
-    PlacePile(table, waste, WasteDx, WasteDy);
-    PlaceStock(table, StockDx, StockDy);
+    for (Pile* foundation : foundations)
+        DealCardTo(table, *foundation, table.GameTable.Stock.TakeRank(1));
+    for (Pile* pile : carpet)
+        DealTo(table, *pile);
+    Relayout(table);
 }
 
 // ---- Relayout --------------------------------------------------------------
 
 void MagicCarpetGame::Relayout(TableState& table)
 {
-    int index = 0;
-    for (Pile* pile : table.GameTable.Piles) {
-        if (index < 4)
-            PlacePile(table, *pile, FoundationDx[index], FoundationDy[index]);
-        else if (index < 4 + CarpetSize)
-            PlaceCarpet(table, *pile, index - 4);
-        else
-            PlacePile(table, *pile, WasteDx, WasteDy);
-        ++index;
-    }
-    PlaceStock(table, StockDx, StockDy);
+    PlacePiles(table, Places);
+    PlaceStock(table, StockPlace);
 }
 
 // ---- Pick-up ---------------------------------------------------------------

@@ -14,12 +14,14 @@ namespace {
 
 enum OsmosisKind : int { RowKind = FoundationKind, WasteKind = 200, ReserveKind = 500 };
 
-// Rows and reserves share their heights, row 1 at the top.
-constexpr int RowDx = 4;
-constexpr int ReserveDx = -75;
-constexpr int RowDy[4] = {-200, -99, 2, 103};
-constexpr int WasteDx = -160, WasteDy = -99;
-constexpr int StockDx = -160, StockDy = 2;
+// Creation order: the four rows, row 1 at the top, then the four reserves at
+// the rows' heights, then the waste.
+constexpr Place Places[] = {
+    {4, -200},   {4, -99},   {4, 2},   {4, 103},
+    {-75, -200}, {-75, -99}, {-75, 2}, {-75, 103},
+    {-160, -99},
+};
+constexpr Place StockPlace = {-160, 2};
 
 constexpr int ReserveDepth = 4;
 
@@ -45,47 +47,32 @@ const Pile* RowNumbered(const PileRefList& rows, int number)
 void OsmosisGame::Deal(TableState& table)
 {
     Pile* rows[4];
-    for (Pile*& row : rows) {
-        row = &AddPile(table, RowKind);
-        FoundationList.AddTail(row);
+    for (int i = 0; i < 4; ++i) {
+        rows[i] = &AddPile(table, RowKind);
+        rows[i]->PileNumber = i + 1;
+        FoundationList.AddTail(rows[i]);
     }
     Pile* reserves[4];
     for (Pile*& reserve : reserves)
         reserve = &AddPile(table, ReserveKind);
-    Pile& waste = AddPile(table, WasteKind);
+    AddPile(table, WasteKind);
 
     // The first card fixes row 1's suit and the rank every later row starts with.
     DealTo(table, *rows[0]);
-    for (int i = 0; i < 4; ++i) {
-        PlacePile(table, *rows[i], RowDx, RowDy[i]);
-        rows[i]->PileNumber = i + 1;
-    }
-    for (int i = 0; i < 4; ++i) {
+    for (Pile* reserve : reserves)
         for (int n = 0; n < ReserveDepth; ++n)
-            DealTo(table, *reserves[i]);
-        PlacePile(table, *reserves[i], ReserveDx, RowDy[i]);
-    }
-    PlacePile(table, waste, WasteDx, WasteDy);
-    PlaceStock(table, StockDx, StockDy);
+            DealTo(table, *reserve);
+    Relayout(table);
 }
 
 // ---- Relayout --------------------------------------------------------------
 
 void OsmosisGame::Relayout(TableState& table)
 {
-    int index = 0;
-    for (Pile* pile : table.GameTable.Piles) {
-        if (index < 4) {
-            PlacePile(table, *pile, RowDx, RowDy[index]);
-            pile->FanRight();
-        } else if (index < 8) {
-            PlacePile(table, *pile, ReserveDx, RowDy[index - 4]);
-        } else {
-            PlacePile(table, *pile, WasteDx, WasteDy);
-        }
-        ++index;
-    }
-    PlaceStock(table, StockDx, StockDy);
+    PlacePiles(table, Places);
+    for (Pile* pile : table.GameTable.Piles)
+        FanRowIfRow(*pile);
+    PlaceStock(table, StockPlace);
 }
 
 // ---- Pick-up ---------------------------------------------------------------
