@@ -89,13 +89,8 @@ void AuldLangSyneGame::Drop(TableState& table, int, int)
     if (!Held)
         return;
     // Cards go only to the foundations: never from one tableau pile to another.
-    Pile* target = FindDropTarget(table, Held->Bounds, [this, &table](const Pile& pile) {
-        return pile.PileKind == FoundationPile && Accepts(table, pile);
-    });
-    if (target)
-        PlaceHeld(table, Held, *target);
-    else
-        ReturnHeld(table, Held);
+    DropHeld(table, Held,
+             [this, &table](const Pile& pile) { return pile.PileKind == FoundationPile && Accepts(table, pile); });
 }
 
 // ---- Acceptance test -------------------------------------------------------

@@ -117,13 +117,9 @@ void FlowerGardenGame::Drop(TableState& table, int, int)
 {
     if (!Held)
         return;
-    Pile* target = FindDropTarget(table, Held->Bounds, [this, &table](const Pile& pile) {
-        return pile.PileKind != BouquetKind && Accepts(table, pile);
-    });
-    if (target)
-        PlaceHeld(table, Held, *target);
-    else
-        ReturnHeld(table, Held, FanIfBouquet);
+    DropHeld(
+        table, Held, [this, &table](const Pile& pile) { return pile.PileKind != BouquetKind && Accepts(table, pile); },
+        FanIfBouquet);
 }
 
 // ---- Acceptance test -------------------------------------------------------

@@ -223,6 +223,17 @@ void ReturnHeld(TableState& table, std::unique_ptr<Card>& held, const std::funct
     table.PlaySound("DOWN.WAV");
 }
 
+Pile* DropHeld(TableState& table, std::unique_ptr<Card>& held, const std::function<bool(const Pile&)>& accepts,
+               const std::function<void(Pile&)>& refan)
+{
+    Pile* target = FindDropTarget(table, held->Bounds, accepts);
+    if (target)
+        PlaceHeld(table, held, *target);
+    else
+        ReturnHeld(table, held, refan);
+    return target;
+}
+
 void EndStockClick(TableState& table)
 {
     DrawBackground(table);

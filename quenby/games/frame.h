@@ -61,6 +61,11 @@ void PlaceHeld(TableState& table, std::unique_ptr<Card>& held, Pile& target);
 // `refan` re-fans that pile for games that fan it.
 void ReturnHeld(TableState& table, std::unique_ptr<Card>& held,
                 const std::function<void(Pile&)>& refan = {});
+// The drop of a single held card: onto the pile the overlap rule finds among
+// those that `accepts` (PlaceHeld), or back where it came from (ReturnHeld with
+// `refan`). Returns the pile it went to, null when it went back.
+Pile* DropHeld(TableState& table, std::unique_ptr<Card>& held, const std::function<bool(const Pile&)>& accepts,
+               const std::function<void(Pile&)>& refan = {});
 
 // Ends every stock click: the background is drawn again (the stock place may
 // have become an outline) and the stock's place is repainted.

@@ -102,11 +102,7 @@ void LittleSpiderGame::Drop(TableState& table, int, int)
 {
     if (!Held)
         return;
-    Pile* target = FindDropTarget(table, Held->Bounds, [&](const Pile& pile) { return Accepts(table, pile); });
-    if (target)
-        PlaceHeld(table, Held, *target);
-    else
-        ReturnHeld(table, Held);
+    DropHeld(table, Held, [&](const Pile& pile) { return Accepts(table, pile); });
 }
 
 // ---- Acceptance test -----------------------------------------------------

@@ -95,11 +95,7 @@ void MagicCarpetGame::Drop(TableState& table, int, int)
 {
     if (!Held)
         return;
-    Pile* target = FindDropTarget(table, Held->Bounds, [this, &table](const Pile& pile) { return Accepts(table, pile); });
-    if (target)
-        PlaceHeld(table, Held, *target);
-    else
-        ReturnHeld(table, Held);
+    DropHeld(table, Held, [this, &table](const Pile& pile) { return Accepts(table, pile); });
 }
 
 // ---- Acceptance test -------------------------------------------------------

@@ -110,15 +110,13 @@ void OsmosisGame::Drop(TableState& table, int, int)
 {
     if (!Held)
         return;
-    Pile* target = FindDropTarget(table, Held->Bounds, [this, &table](const Pile& pile) {
-        return pile.PileKind == RowKind && Accepts(table, pile);
-    });
-    if (!target) {
-        ReturnHeld(table, Held, FanRowIfRow);
+    const Pile& from = *Held->ReturnPile;
+    Pile* target = DropHeld(
+        table, Held, [this, &table](const Pile& pile) { return pile.PileKind == RowKind && Accepts(table, pile); },
+        FanRowIfRow);
+    if (!target)
         return;
-    }
-    table.DirtyRect.Unite(Held->ReturnPile->GetRect());
-    PlaceHeld(table, Held, *target);
+    table.DirtyRect.Unite(from.GetRect());
     // The newest card of a row lies rightmost, the row's area reaching to it.
     target->FanRight();
     table.DirtyRect.Unite(target->GetRect());
