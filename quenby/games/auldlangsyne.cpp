@@ -66,12 +66,7 @@ void AuldLangSyneGame::PickUp(TableState& table, int x, int y)
         EndStockClick(table);
         return;
     }
-    for (Pile* pile : table.GameTable.Piles) {
-        if (pile->PileKind != TableauKind || !pile->GetRect().Contains(x, y))
-            continue;
-        if (HoldTop(table, *pile, Held, x, y))
-            return;
-    }
+    HoldTopAt(table, Held, x, y, [](const Pile& pile) { return pile.PileKind == TableauKind; });
 }
 
 // ---- Drag ------------------------------------------------------------------

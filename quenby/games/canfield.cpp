@@ -86,19 +86,13 @@ void CanfieldGame::PickUp(TableState& table, int x, int y)
         DealThreeOrTurnBack(table, WasteOf(table));
         return;
     }
-    for (Pile* pile : table.GameTable.Piles) {
-        // Foundation cards never move; the waste, the reserve and the tableau
-        // give their top card.
-        if (pile->PileKind == FoundationKind || !pile->GetRect().Contains(x, y))
-            continue;
-        if (!HoldTop(table, *pile, Held, x, y))
-            continue;
-        // The rest of a tableau pile is lifted with its top card: its place
-        // shows empty while the card is dragged.
-        if (pile->PileKind == TableauKind)
-            pile->HideCards(table.PaintList);
-        return;
-    }
+    // Foundation cards never move; the waste, the reserve and the tableau give
+    // their top card.
+    Pile* from = HoldTopAt(table, Held, x, y, [](const Pile& pile) { return pile.PileKind != FoundationKind; });
+    // The rest of a tableau pile is lifted with its top card: its place shows
+    // empty while the card is dragged.
+    if (from && from->PileKind == TableauKind)
+        from->HideCards(table.PaintList);
 }
 
 // ---- Drag ----------------------------------------------------------------

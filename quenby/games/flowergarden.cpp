@@ -25,6 +25,9 @@ constexpr int BedDepth = 6;
 // Every bouquet card but the top one shows only this much of its left edge.
 constexpr int StripWidth = 20;
 
+// The bouquet is the last pile created.
+Pile& BouquetOf(TableState& table) { return *table.GameTable.Piles.Last(); }
+
 void FanIfBouquet(Pile& pile)
 {
     if (pile.PileKind == BouquetKind)
@@ -71,8 +74,7 @@ void FlowerGardenGame::Deal(TableState& table)
 void FlowerGardenGame::Relayout(TableState& table)
 {
     PlacePiles(table, Places);
-    for (Pile* pile : table.GameTable.Piles)
-        FanIfBouquet(*pile);
+    BouquetOf(table).FanRight();
 }
 
 // ---- Pick-up ---------------------------------------------------------------
@@ -83,24 +85,19 @@ void FlowerGardenGame::PickUp(TableState& table, int x, int y)
         ReturnHeld(table, Held, FanIfBouquet);
         return;
     }
-    for (Pile* pile : table.GameTable.Piles) {
-        if (pile->PileKind == FoundationPile || !pile->GetRect().Contains(x, y))
-            continue;
-        if (pile->PileKind == BouquetKind) {
-            // Any bouquet card may be played: the ones to its right close up.
-            Card* card = BouquetCardAt(*pile, x, y);
-            if (!card)
-                continue;
-            const Rect before = pile->GetRect();
-            pile->Remove(card);
-            Hold(table, *pile, card, Held, x, y);
-            pile->FanRight();
-            table.DirtyRect.Unite(before);
-            return;
-        }
-        if (HoldTop(table, *pile, Held, x, y))
-            return;
-    }
+    // Foundation cards stay; a bed gives its top card.
+    if (HoldTopAt(table, Held, x, y, [](const Pile& pile) { return pile.PileKind == BedKind; }))
+        return;
+    // Any bouquet card may be played: the ones to its right close up.
+    Pile& bouquet = BouquetOf(table);
+    Card* card = bouquet.GetRect().Contains(x, y) ? BouquetCardAt(bouquet, x, y) : nullptr;
+    if (!card)
+        return;
+    const Rect before = bouquet.GetRect();
+    bouquet.Remove(card);
+    Hold(table, bouquet, card, Held, x, y);
+    bouquet.FanRight();
+    table.DirtyRect.Unite(before);
 }
 
 // ---- Drag ------------------------------------------------------------------

@@ -184,6 +184,15 @@ bool HoldTop(TableState& table, Pile& pile, std::unique_ptr<Card>& held, int x, 
     return true;
 }
 
+Pile* HoldTopAt(TableState& table, std::unique_ptr<Card>& held, int x, int y,
+                const std::function<bool(const Pile&)>& canPickFrom)
+{
+    for (Pile* pile : table.GameTable.Piles)
+        if (canPickFrom(*pile) && pile->GetRect().Contains(x, y) && HoldTop(table, *pile, held, x, y))
+            return pile;
+    return nullptr;
+}
+
 void Hold(TableState& table, Pile& from, Card* card, std::unique_ptr<Card>& held, int x, int y)
 {
     card->ReturnPile = &from;

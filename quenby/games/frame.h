@@ -51,6 +51,11 @@ Pile* FindDropTarget(TableState& table, const Rect& held, const std::function<bo
 // the grab offset is kept, the card is painted on top, "UP.WAV". False (and
 // nothing done) when the pile is empty.
 bool HoldTop(TableState& table, Pile& pile, std::unique_ptr<Card>& held, int x, int y);
+// HoldTop on the first pile, in pile order, that `canPickFrom` allows, whose
+// rectangle contains (x, y) and which has a card. Returns that pile, null when
+// nothing was taken.
+Pile* HoldTopAt(TableState& table, std::unique_ptr<Card>& held, int x, int y,
+                const std::function<bool(const Pile&)>& canPickFrom);
 // Makes an already removed card the held card, as HoldTop does.
 void Hold(TableState& table, Pile& from, Card* card, std::unique_ptr<Card>& held, int x, int y);
 // The held card follows the pointer.

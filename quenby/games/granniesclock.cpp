@@ -59,10 +59,7 @@ void GranniesClockGame::PickUp(TableState& table, int x, int y)
     if (IsFinished(table))
         return;
     // Any pile's top card may be lifted, face up or face down.
-    for (Pile* pile : table.GameTable.Piles) {
-        if (pile->GetRect().Contains(x, y) && HoldTop(table, *pile, Held, x, y))
-            return;
-    }
+    HoldTopAt(table, Held, x, y, [](const Pile&) { return true; });
 }
 
 // ---- Drag ----------------------------------------------------------------

@@ -82,10 +82,7 @@ void LittleSpiderGame::PickUp(TableState& table, int x, int y)
         return;
     }
     // Only tableau cards move; foundation cards stay where they are.
-    for (Pile* pile : table.GameTable.Piles) {
-        if (pile->PileKind == TableauKind && pile->GetRect().Contains(x, y) && HoldTop(table, *pile, Held, x, y))
-            return;
-    }
+    HoldTopAt(table, Held, x, y, [](const Pile& pile) { return pile.PileKind == TableauKind; });
 }
 
 // ---- Drag ----------------------------------------------------------------

@@ -73,12 +73,7 @@ void MagicCarpetGame::PickUp(TableState& table, int x, int y)
         EndStockClick(table);
         return;
     }
-    for (Pile* pile : table.GameTable.Piles) {
-        if (pile->PileKind == FoundationPile || !pile->GetRect().Contains(x, y))
-            continue;
-        if (HoldTop(table, *pile, Held, x, y))
-            return;
-    }
+    HoldTopAt(table, Held, x, y, [](const Pile& pile) { return pile.PileKind != FoundationPile; });
 }
 
 // ---- Drag ------------------------------------------------------------------

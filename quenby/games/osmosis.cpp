@@ -88,12 +88,7 @@ void OsmosisGame::PickUp(TableState& table, int x, int y)
         return;
     }
     // Row cards never move: only the waste and the reserves give cards.
-    for (Pile* pile : table.GameTable.Piles) {
-        if (pile->PileKind == RowKind || !pile->GetRect().Contains(x, y))
-            continue;
-        if (HoldTop(table, *pile, Held, x, y))
-            return;
-    }
+    HoldTopAt(table, Held, x, y, [](const Pile& pile) { return pile.PileKind != RowKind; });
 }
 
 // ---- Drag ------------------------------------------------------------------
