@@ -28,15 +28,12 @@ constexpr Place StockPlace = {-230, 5};
 
 void AuldLangSyneGame::Deal(TableState& table)
 {
-    for (int i = 0; i < 4; ++i)
-        AddPile(table, FoundationPile);
-    for (int i = 0; i < 4; ++i)
-        AddPile(table, TableauKind);
+    const auto foundations = AddPiles<4>(table, FoundationPile);
+    AddPiles<4>(table, TableauKind);
 
     // The Aces nearest the stock's top, in order: the shuffle decides the suits.
-    for (Pile* pile : table.GameTable.Piles)
-        if (pile->PileKind == FoundationPile)
-            DealCardTo(table, *pile, table.GameTable.Stock.TakeRank(1));
+    for (Pile* foundation : foundations)
+        DealCardTo(table, *foundation, table.GameTable.Stock.TakeRank(1));
     Relayout(table);
 }
 
@@ -52,18 +49,11 @@ void AuldLangSyneGame::Relayout(TableState& table)
 
 void AuldLangSyneGame::PickUp(TableState& table, int x, int y)
 {
-    if (Held) {
-        ReturnHeld(table, Held);
+    if (ReturnIfHeld(table, Held))
         return;
-    }
     if (table.GameTable.Stock.GetRect().Contains(x, y)) {
         // One card onto each tableau pile: the 48 cards make twelve deals.
-        if (table.GameTable.Stock.Count() > 0)
-            table.PlaySound("UP.WAV");
-        for (Pile* pile : table.GameTable.Piles)
-            if (pile->PileKind == TableauKind && !DealTo(table, *pile))
-                break;
-        EndStockClick(table);
+        DealToEach(table, [](const Pile& pile) { return pile.PileKind == TableauKind; });
         return;
     }
     HoldTopAt(table, Held, x, y, [](const Pile& pile) { return pile.PileKind == TableauKind; });
@@ -73,16 +63,13 @@ void AuldLangSyneGame::PickUp(TableState& table, int x, int y)
 
 void AuldLangSyneGame::Drag(TableState& table, int x, int y)
 {
-    if (Held)
-        DragHeld(table, *Held, x, y);
+    DragHeld(table, Held, x, y);
 }
 
 // ---- Drop ------------------------------------------------------------------
 
 void AuldLangSyneGame::Drop(TableState& table, int, int)
 {
-    if (!Held)
-        return;
     // Cards go only to the foundations: never from one tableau pile to another.
     DropHeld(table, Held,
              [this, &table](const Pile& pile) { return pile.PileKind == FoundationPile && Accepts(table, pile); });

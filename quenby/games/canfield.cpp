@@ -45,12 +45,8 @@ void ShowPileAgain(TableState& table, Pile& pile)
 void CanfieldGame::Deal(TableState& table)
 {
     Pile& reserve = AddPile(table, ReserveKind);
-    Pile* foundations[4];
-    for (Pile*& foundation : foundations)
-        foundation = &AddPile(table, FoundationKind);
-    Pile* tableau[4];
-    for (Pile*& pile : tableau)
-        pile = &AddPile(table, TableauKind);
+    const auto foundations = AddPiles<4>(table, FoundationKind);
+    const auto tableau = AddPiles<4>(table, TableauKind);
     AddPile(table, WasteKind);
 
     // Thirteen to the reserve (the last dealt is its top), one to the first
@@ -99,8 +95,7 @@ void CanfieldGame::PickUp(TableState& table, int x, int y)
 
 void CanfieldGame::Drag(TableState& table, int x, int y)
 {
-    if (Held)
-        DragHeld(table, *Held, x, y);
+    DragHeld(table, Held, x, y);
 }
 
 // ---- Drop ----------------------------------------------------------------

@@ -54,11 +54,8 @@ Card* BouquetCardAt(Pile& bouquet, int x, int y)
 
 void FlowerGardenGame::Deal(TableState& table)
 {
-    for (int i = 0; i < 4; ++i)
-        AddPile(table, FoundationPile);
-    Pile* beds[6];
-    for (Pile*& bed : beds)
-        bed = &AddPile(table, BedKind);
+    AddPiles<4>(table, FoundationPile);
+    const auto beds = AddPiles<6>(table, BedKind);
     Pile& bouquet = AddPile(table, BouquetKind);
 
     for (Pile* bed : beds)
@@ -81,10 +78,8 @@ void FlowerGardenGame::Relayout(TableState& table)
 
 void FlowerGardenGame::PickUp(TableState& table, int x, int y)
 {
-    if (Held) {
-        ReturnHeld(table, Held, FanIfBouquet);
+    if (ReturnIfHeld(table, Held, FanIfBouquet))
         return;
-    }
     // Foundation cards stay; a bed gives its top card.
     if (HoldTopAt(table, Held, x, y, [](const Pile& pile) { return pile.PileKind == BedKind; }))
         return;
@@ -104,16 +99,13 @@ void FlowerGardenGame::PickUp(TableState& table, int x, int y)
 
 void FlowerGardenGame::Drag(TableState& table, int x, int y)
 {
-    if (Held)
-        DragHeld(table, *Held, x, y);
+    DragHeld(table, Held, x, y);
 }
 
 // ---- Drop ------------------------------------------------------------------
 
 void FlowerGardenGame::Drop(TableState& table, int, int)
 {
-    if (!Held)
-        return;
     DropHeld(
         table, Held, [this, &table](const Pile& pile) { return pile.PileKind != BouquetKind && Accepts(table, pile); },
         FanIfBouquet);

@@ -203,11 +203,13 @@ void Hold(TableState& table, Pile& from, Card* card, std::unique_ptr<Card>& held
     table.PlaySound("UP.WAV");
 }
 
-void DragHeld(TableState& table, Card& held, int x, int y)
+void DragHeld(TableState& table, const std::unique_ptr<Card>& held, int x, int y)
 {
-    table.DirtyRect = held.Bounds;
-    held.MoveTo(x - held.GrabOffset.x(), y - held.GrabOffset.y());
-    table.DirtyRect.Unite(held.Bounds);
+    if (!held)
+        return;
+    table.DirtyRect = held->Bounds;
+    held->MoveTo(x - held->GrabOffset.x(), y - held->GrabOffset.y());
+    table.DirtyRect.Unite(held->Bounds);
 }
 
 void PlaceHeld(TableState& table, std::unique_ptr<Card>& held, Pile& target)
@@ -232,15 +234,35 @@ void ReturnHeld(TableState& table, std::unique_ptr<Card>& held, const std::funct
     table.PlaySound("DOWN.WAV");
 }
 
+bool ReturnIfHeld(TableState& table, std::unique_ptr<Card>& held, const std::function<void(Pile&)>& refan)
+{
+    if (!held)
+        return false;
+    ReturnHeld(table, held, refan);
+    return true;
+}
+
 Pile* DropHeld(TableState& table, std::unique_ptr<Card>& held, const std::function<bool(const Pile&)>& accepts,
                const std::function<void(Pile&)>& refan)
 {
+    if (!held)
+        return nullptr;
     Pile* target = FindDropTarget(table, held->Bounds, accepts);
     if (target)
         PlaceHeld(table, held, *target);
     else
         ReturnHeld(table, held, refan);
     return target;
+}
+
+void DealToEach(TableState& table, const std::function<bool(const Pile&)>& receives)
+{
+    if (table.GameTable.Stock.Count() > 0)
+        table.PlaySound("UP.WAV");
+    for (Pile* pile : table.GameTable.Piles)
+        if (receives(*pile) && !DealTo(table, *pile))
+            break;
+    EndStockClick(table);
 }
 
 void EndStockClick(TableState& table)

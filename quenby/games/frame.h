@@ -5,6 +5,8 @@
 #include <table/gameid.h>
 #include <table/tablestate.h>
 
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <span>
@@ -24,6 +26,15 @@ void Drop(TableState& table, int x, int y);
 
 // Creates a pile of `kind` at the end of the pile list.
 Pile& AddPile(TableState& table, int kind);
+// Creates `N` piles of `kind` at the end of the pile list, in order.
+template <std::size_t N>
+std::array<Pile*, N> AddPiles(TableState& table, int kind)
+{
+    std::array<Pile*, N> piles;
+    for (Pile*& pile : piles)
+        pile = &AddPile(table, kind);
+    return piles;
+}
 // A pile's place as an offset from the table centre.
 struct Place {
     int dx;
@@ -58,20 +69,28 @@ Pile* HoldTopAt(TableState& table, std::unique_ptr<Card>& held, int x, int y,
                 const std::function<bool(const Pile&)>& canPickFrom);
 // Makes an already removed card the held card, as HoldTop does.
 void Hold(TableState& table, Pile& from, Card* card, std::unique_ptr<Card>& held, int x, int y);
-// The held card follows the pointer.
-void DragHeld(TableState& table, Card& held, int x, int y);
+// The held card, if any, follows the pointer.
+void DragHeld(TableState& table, const std::unique_ptr<Card>& held, int x, int y);
 // Lays the held card on top of `target` and plays "DOWN.WAV".
 void PlaceHeld(TableState& table, std::unique_ptr<Card>& held, Pile& target);
 // Sends the held card back to the top of its ReturnPile with "DOWN.WAV";
 // `refan` re-fans that pile for games that fan it.
 void ReturnHeld(TableState& table, std::unique_ptr<Card>& held,
                 const std::function<void(Pile&)>& refan = {});
+// A press while a card is still held (its release fell outside the window)
+// does nothing but send that card back (ReturnHeld). True when it did.
+bool ReturnIfHeld(TableState& table, std::unique_ptr<Card>& held, const std::function<void(Pile&)>& refan = {});
 // The drop of a single held card: onto the pile the overlap rule finds among
 // those that `accepts` (PlaceHeld), or back where it came from (ReturnHeld with
-// `refan`). Returns the pile it went to, null when it went back.
+// `refan`). Returns the pile it went to, null when it went back or nothing was
+// held.
 Pile* DropHeld(TableState& table, std::unique_ptr<Card>& held, const std::function<bool(const Pile&)>& accepts,
                const std::function<void(Pile&)>& refan = {});
 
+// The stock click of the games that never turn the waste back: one card onto
+// each pile that `receives`, in pile order, while the stock lasts, with
+// "UP.WAV" when it gives any; it ends the click itself (EndStockClick).
+void DealToEach(TableState& table, const std::function<bool(const Pile&)>& receives);
 // Ends every stock click: the background is drawn again (the stock place may
 // have become an outline) and the stock's place is repainted.
 void EndStockClick(TableState& table);

@@ -52,10 +52,8 @@ void GranniesClockGame::Relayout(TableState& table) { PlacePiles(table, Places);
 
 void GranniesClockGame::PickUp(TableState& table, int x, int y)
 {
-    if (Held) {
-        ReturnHeld(table, Held);
+    if (ReturnIfHeld(table, Held))
         return;
-    }
     if (IsFinished(table))
         return;
     // Any pile's top card may be lifted, face up or face down.
@@ -66,8 +64,7 @@ void GranniesClockGame::PickUp(TableState& table, int x, int y)
 
 void GranniesClockGame::Drag(TableState& table, int x, int y)
 {
-    if (Held)
-        DragHeld(table, *Held, x, y);
+    DragHeld(table, Held, x, y);
 }
 
 // ---- Drop ----------------------------------------------------------------

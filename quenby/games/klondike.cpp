@@ -28,20 +28,16 @@ constexpr Place StockPlace = {-263, -205};
 
 void KlondikeGame::Deal(TableState& table)
 {
-    for (int i = 0; i < 4; ++i)
-        AddPile(table, Foundation);
-    for (int i = 0; i < 7; ++i)
-        AddPile(table, Column);
+    AddPiles<4>(table, Foundation);
+    const auto columns = AddPiles<7>(table, Column);
     AddPile(table, Waste);
 
     // Column k gets k cards, all but the last face down; with one face-up
     // card, fanning leaves each column squared up.
     int k = 1;
-    for (Pile* pile : table.GameTable.Piles) {
-        if (pile->PileKind != Column)
-            continue;
+    for (Pile* column : columns) {
         for (int i = 1; i <= k; ++i)
-            DealTo(table, *pile, i < k);
+            DealTo(table, *column, i < k);
         ++k;
     }
     Relayout(table);
@@ -67,14 +63,9 @@ void KlondikeGame::PickUp(TableState& table, int x, int y)
         return;
     }
 
-    Stock& stock = table.GameTable.Stock;
-    if (stock.GetRect().Contains(x, y)) {
+    if (table.GameTable.Stock.GetRect().Contains(x, y)) {
         // One card to the waste; a single pass, so an empty stock stays empty.
-        if (stock.Count() > 0)
-            table.PlaySound("UP.WAV");
-        if (Card* card = stock.TakeTop())
-            DealCardTo(table, *table.GameTable.Piles.Last(), card);
-        EndStockClick(table);
+        DealToEach(table, [](const Pile& pile) { return pile.PileKind == Waste; });
         return;
     }
 

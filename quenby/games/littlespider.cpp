@@ -60,25 +60,12 @@ void LittleSpiderGame::Relayout(TableState& table)
 
 void LittleSpiderGame::PickUp(TableState& table, int x, int y)
 {
-    if (Held) {
-        ReturnHeld(table, Held);
+    if (ReturnIfHeld(table, Held))
         return;
-    }
-    Stock& stock = table.GameTable.Stock;
-    if (stock.GetRect().Contains(x, y)) {
+    if (table.GameTable.Stock.GetRect().Contains(x, y)) {
         // One card on every tableau pile, upper row then lower row, while the
         // stock lasts: the last of the 44 cards reach the upper row only.
-        if (stock.Count() > 0)
-            table.PlaySound("UP.WAV");
-        for (Pile* pile : table.GameTable.Piles) {
-            if (pile->PileKind != TableauKind)
-                continue;
-            Card* card = stock.TakeTop();
-            if (!card)
-                break;
-            DealCardTo(table, *pile, card);
-        }
-        EndStockClick(table);
+        DealToEach(table, [](const Pile& pile) { return pile.PileKind == TableauKind; });
         return;
     }
     // Only tableau cards move; foundation cards stay where they are.
@@ -89,16 +76,13 @@ void LittleSpiderGame::PickUp(TableState& table, int x, int y)
 
 void LittleSpiderGame::Drag(TableState& table, int x, int y)
 {
-    if (Held)
-        DragHeld(table, *Held, x, y);
+    DragHeld(table, Held, x, y);
 }
 
 // ---- Drop ----------------------------------------------------------------
 
 void LittleSpiderGame::Drop(TableState& table, int, int)
 {
-    if (!Held)
-        return;
     DropHeld(table, Held, [&](const Pile& pile) { return Accepts(table, pile); });
 }
 

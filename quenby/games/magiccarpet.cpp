@@ -34,12 +34,8 @@ constexpr int CarpetSize = 20;
 
 void MagicCarpetGame::Deal(TableState& table)
 {
-    Pile* foundations[4];
-    for (Pile*& foundation : foundations)
-        foundation = &AddPile(table, FoundationPile);
-    Pile* carpet[CarpetSize];
-    for (Pile*& pile : carpet)
-        pile = &AddPile(table, CarpetKind);
+    const auto foundations = AddPiles<4>(table, FoundationPile);
+    const auto carpet = AddPiles<CarpetSize>(table, CarpetKind);
     AddPile(table, WasteKind);
 
     for (Pile* foundation : foundations)
@@ -61,16 +57,11 @@ void MagicCarpetGame::Relayout(TableState& table)
 
 void MagicCarpetGame::PickUp(TableState& table, int x, int y)
 {
-    if (Held) {
-        ReturnHeld(table, Held);
+    if (ReturnIfHeld(table, Held))
         return;
-    }
     if (table.GameTable.Stock.GetRect().Contains(x, y)) {
         // One card at a time, one pass: an empty stock gives nothing.
-        if (table.GameTable.Stock.Count() > 0)
-            table.PlaySound("UP.WAV");
-        DealTo(table, *table.GameTable.Piles.Last());
-        EndStockClick(table);
+        DealToEach(table, [](const Pile& pile) { return pile.PileKind == WasteKind; });
         return;
     }
     HoldTopAt(table, Held, x, y, [](const Pile& pile) { return pile.PileKind != FoundationPile; });
@@ -80,16 +71,13 @@ void MagicCarpetGame::PickUp(TableState& table, int x, int y)
 
 void MagicCarpetGame::Drag(TableState& table, int x, int y)
 {
-    if (Held)
-        DragHeld(table, *Held, x, y);
+    DragHeld(table, Held, x, y);
 }
 
 // ---- Drop ------------------------------------------------------------------
 
 void MagicCarpetGame::Drop(TableState& table, int, int)
 {
-    if (!Held)
-        return;
     DropHeld(table, Held, [this, &table](const Pile& pile) { return Accepts(table, pile); });
 }
 

@@ -46,15 +46,13 @@ const Pile* RowNumbered(const PileRefList& rows, int number)
 
 void OsmosisGame::Deal(TableState& table)
 {
-    Pile* rows[4];
-    for (int i = 0; i < 4; ++i) {
-        rows[i] = &AddPile(table, RowKind);
-        rows[i]->PileNumber = i + 1;
-        FoundationList.AddTail(rows[i]);
+    const auto rows = AddPiles<4>(table, RowKind);
+    int number = 1;
+    for (Pile* row : rows) {
+        row->PileNumber = number++;
+        FoundationList.AddTail(row);
     }
-    Pile* reserves[4];
-    for (Pile*& reserve : reserves)
-        reserve = &AddPile(table, ReserveKind);
+    const auto reserves = AddPiles<4>(table, ReserveKind);
     AddPile(table, WasteKind);
 
     // The first card fixes row 1's suit and the rank every later row starts with.
@@ -79,10 +77,8 @@ void OsmosisGame::Relayout(TableState& table)
 
 void OsmosisGame::PickUp(TableState& table, int x, int y)
 {
-    if (Held) {
-        ReturnHeld(table, Held, FanRowIfRow);
+    if (ReturnIfHeld(table, Held, FanRowIfRow))
         return;
-    }
     if (table.GameTable.Stock.GetRect().Contains(x, y)) {
         DealThreeOrTurnBack(table, *table.GameTable.Piles.Last());
         return;
@@ -95,8 +91,7 @@ void OsmosisGame::PickUp(TableState& table, int x, int y)
 
 void OsmosisGame::Drag(TableState& table, int x, int y)
 {
-    if (Held)
-        DragHeld(table, *Held, x, y);
+    DragHeld(table, Held, x, y);
 }
 
 // ---- Drop ------------------------------------------------------------------
