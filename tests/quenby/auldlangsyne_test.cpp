@@ -3,28 +3,16 @@
 // a win.
 #include "games_b_moves.h"
 
-#include <QApplication>
-
 namespace quenby::test {
 namespace {
 
 constexpr int Foundation1 = 0, Tableau1 = 4, Tableau2 = 5;
 
-struct AuldLangSyne : ::testing::Test {
-    AuldLangSyne()
-    {
-        h.StartUp();
-        h.Start(GameId::AuldLangSyne);
-    }
-    TableHarness h;
-};
+using AuldLangSyne = GameTest<GameId::AuldLangSyne>;
 
 TEST_F(AuldLangSyne, TheAcesStartTheFoundationsInStockOrderAnd48CardsRemain)
 {
-    const std::vector<int> deck = ShuffledFaces();
-    std::vector<int> aces, rest;
-    for (int face : deck)
-        (Card::RankOf(face) == 1 ? aces : rest).push_back(face);
+    const auto [aces, rest] = SplitAtAces(DealOrder());
 
     ASSERT_EQ(h.PileCount(), 8);
     const QPoint places[8] = {{250, 200}, {325, 200}, {404, 200}, {480, 200},
@@ -47,8 +35,7 @@ TEST_F(AuldLangSyne, TheAcesStartTheFoundationsInStockOrderAnd48CardsRemain)
     EXPECT_EQ(h.Table().PaintList.Count(), 4);
     EXPECT_TRUE(h.Invariants());
 
-    h.View().resize(700, 500);
-    QApplication::processEvents();
+    Resize(h, 700, 500);
     EXPECT_EQ(h.PileAt(Foundation1 + 3).Top()->Bounds, Rect::At(430, 150, 71, 96));
     EXPECT_EQ(h.PileAt(Tableau1).GetRect(), Rect::At(200, 255, 71, 96));
     EXPECT_EQ(h.Game().Stock.GetRect(), Rect::At(120, 255, 71, 96));
@@ -56,10 +43,7 @@ TEST_F(AuldLangSyne, TheAcesStartTheFoundationsInStockOrderAnd48CardsRemain)
 
 TEST_F(AuldLangSyne, EachStockClickDealsOneCardToEachTableauPileTwelveTimes)
 {
-    std::vector<int> rest;
-    for (int face : ShuffledFaces())
-        if (Card::RankOf(face) != 1)
-            rest.push_back(face);
+    const std::vector<int> rest = SplitAtAces(DealOrder()).rest;
     h.ClearSounds();
 
     for (int deal = 0; deal < 12; ++deal)
@@ -87,14 +71,6 @@ TEST_F(AuldLangSyne, EachStockClickDealsOneCardToEachTableauPileTwelveTimes)
     EXPECT_EQ(h.PileAt(Tableau1).Count(), 12);
     EXPECT_TRUE(h.HeldCards().empty());
 }
-
-struct DropCase {
-    const char* rule;
-    int rank;
-    int suit;
-    int pile;
-    bool accepted;
-};
 
 TEST_F(AuldLangSyne, FoundationsBuildUpByOneWhateverTheSuit)
 {
@@ -139,11 +115,7 @@ TEST_F(AuldLangSyne, FoundationsBuildUpByOneWhateverTheSuit)
 
 TEST_F(AuldLangSyne, LastCardHomeWinsAndStartsTheDance)
 {
-    const int suits[4] = {Clubs, Diamonds, Hearts, Spades};
-    for (int f = 0; f < 4; ++f)
-        for (int rank = 1; rank <= 13; ++rank)
-            if (!(suits[f] == Spades && rank == 13))
-                h.Put(Face(rank, suits[f]), h.PileAt(Foundation1 + f));
+    LayAllButTheLastKing(h, Foundation1);
     h.Put(Face(13, Spades), h.PileAt(Tableau1 + 2));
     h.Redraw();
     ASSERT_EQ(h.Game().Stock.Count(), 0);
@@ -153,11 +125,7 @@ TEST_F(AuldLangSyne, LastCardHomeWinsAndStartsTheDance)
     EXPECT_EQ(h.Game().Won, 0);
     DragTopOnto(h, Tableau1 + 2, Foundation1 + 3);
     EXPECT_EQ(h.Game().Won, 1);
-    EXPECT_TRUE(h.View().TimerRunning());
-    const Rect before = h.PileAt(Foundation1).Top()->Bounds;
-    for (int tick = 0; tick < 10; ++tick)
-        ASSERT_TRUE(h.Tick());
-    EXPECT_NE(h.PileAt(Foundation1).Top()->Bounds, before);
+    EXPECT_TRUE(Dances(h, *h.PileAt(Foundation1).Top(), 10));
 }
 
 } // namespace

@@ -2,26 +2,18 @@
 // of the bouquet by their strips, the bed and foundation rules and a win.
 #include "games_b_moves.h"
 
-#include <QApplication>
-
 namespace quenby::test {
 namespace {
 
 constexpr int Foundation1 = 0, Foundation2 = 1, Bed1 = 4, Bed2 = 5, Bed3 = 6, Bouquet = 10;
 
-struct FlowerGarden : ::testing::Test {
-    FlowerGarden()
-    {
-        h.StartUp();
-        h.Start(GameId::FlowerGarden);
-    }
+struct FlowerGarden : GameTest<GameId::FlowerGarden> {
     void Settle()
     {
         h.PileAt(Bouquet).FanRight();
         h.Redraw();
         h.ClearSounds();
     }
-    TableHarness h;
 };
 
 std::vector<int> Lefts(const Pile& pile)
@@ -34,7 +26,7 @@ std::vector<int> Lefts(const Pile& pile)
 
 TEST_F(FlowerGarden, DealsSixBedsOfSixAndASpreadBouquetOfSixteen)
 {
-    const std::vector<int> deck = ShuffledFaces();
+    const std::vector<int> deck = DealOrder();
     ASSERT_EQ(h.PileCount(), 11);
     const int kinds[11] = {100, 100, 100, 100, 500, 500, 500, 500, 500, 500, 200};
     const QPoint places[10] = {{251, 150}, {327, 150}, {403, 150}, {479, 150}, {175, 252},
@@ -63,8 +55,7 @@ TEST_F(FlowerGarden, DealsSixBedsOfSixAndASpreadBouquetOfSixteen)
     EXPECT_EQ(h.Table().PaintList.Last(), h.PileAt(Bouquet).Top());
     EXPECT_TRUE(h.Invariants());
 
-    h.View().resize(1000, 700);
-    QApplication::processEvents();
+    Resize(h, 1000, 700);
     EXPECT_EQ(h.PileAt(Bouquet).Bottom()->Left(), 315);
     EXPECT_EQ(h.PileAt(Bouquet).Top()->Bounds, Rect::At(615, 403, 71, 96));
     EXPECT_EQ(h.PileAt(Bed1 + 5).GetRect(), Rect::At(655, 302, 71, 96));
@@ -105,14 +96,6 @@ TEST_F(FlowerGarden, ABouquetCardIsTakenByItsStripAndARefusedOneGoesToTheRightEn
         EXPECT_EQ(h.Sounds(), (QStringList{"UP.WAV", "DOWN.WAV"}));
     }
 }
-
-struct DropCase {
-    const char* rule;
-    int rank;
-    int suit;
-    int pile;
-    bool accepted;
-};
 
 TEST_F(FlowerGarden, BedsBuildDownAnySuitAndWrapFoundationsBuildUpBySuit)
 {
@@ -216,21 +199,13 @@ TEST_F(FlowerGarden, ACardReleasedOutsideTheWindowGoesBackOnTheNextPress)
 
 TEST_F(FlowerGarden, LastCardHomeWinsAndStartsTheDance)
 {
-    const int suits[4] = {Clubs, Diamonds, Hearts, Spades};
-    for (int f = 0; f < 4; ++f)
-        for (int rank = 1; rank <= 13; ++rank)
-            if (!(suits[f] == Spades && rank == 13))
-                h.Put(Face(rank, suits[f]), h.PileAt(Foundation1 + f));
+    LayAllButTheLastKing(h, Foundation1);
     h.Put(Face(13, Spades), h.PileAt(Bed1));
     Settle();
 
     DragTopOnto(h, Bed1, Foundation1 + 3);
     EXPECT_EQ(h.Game().Won, 1);
-    EXPECT_TRUE(h.View().TimerRunning());
-    const Rect before = h.PileAt(Foundation1).Top()->Bounds;
-    for (int tick = 0; tick < 10; ++tick)
-        ASSERT_TRUE(h.Tick());
-    EXPECT_NE(h.PileAt(Foundation1).Top()->Bounds, before);
+    EXPECT_TRUE(Dances(h, *h.PileAt(Foundation1).Top(), 10));
 
     // A won table ignores the mouse.
     h.ClearSounds();

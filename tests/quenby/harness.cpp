@@ -223,6 +223,90 @@ std::vector<Card*> TableHarness::HeldCards()
     return ::testing::AssertionSuccess();
 }
 
+void StartGame(TableHarness& h, GameId id)
+{
+    h.StartUp();
+    h.Start(id);
+}
+
+void Resize(TableHarness& h, int width, int height)
+{
+    h.View().resize(width, height);
+    QApplication::processEvents();
+}
+
+std::vector<int> DealOrder()
+{
+    Stock stock;
+    Random random;
+    stock.NewDeck(false, random);
+    return FacesOf(stock.Cards);
+}
+
+std::vector<int> FacesOf(const CardList& cards)
+{
+    std::vector<int> faces;
+    for (const Card* card : cards)
+        faces.push_back(card->FaceId);
+    return faces;
+}
+
+std::vector<int> BottomUp(const Pile& pile)
+{
+    std::vector<int> faces = FacesOf(pile.Cards);
+    return {faces.rbegin(), faces.rend()};
+}
+
+Rect PlaceOf(const Pile& pile) { return Rect::At(pile.Bounds.left, pile.Bounds.top, CardWidth, CardHeight); }
+
+::testing::AssertionResult RepaintedWhole(TableHarness& h)
+{
+    const QImage partial = h.Composed();
+    const QImage whole = h.ComposedWhole();
+    if (partial == whole)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the dirty-rectangle paints differ from a whole paint";
+}
+
+void DragCardOnto(TableHarness& h, QPoint grab, const Card& card, const Rect& target)
+{
+    h.DragTo(grab, grab + QPoint(target.left - card.Left(), target.top - card.Top()));
+    EXPECT_TRUE(h.Invariants());
+    EXPECT_TRUE(RepaintedWhole(h));
+}
+
+void DragTopOnto(TableHarness& h, int from, int to)
+{
+    const Card* card = h.PileAt(from).Top();
+    ASSERT_NE(card, nullptr);
+    DragCardOnto(h, TableHarness::CentreOf(card->Bounds), *card, PlaceOf(h.PileAt(to)));
+}
+
+void ClickStock(TableHarness& h)
+{
+    h.Click(TableHarness::CentreOf(h.Game().Stock.GetRect()));
+    EXPECT_TRUE(h.Invariants());
+    EXPECT_TRUE(RepaintedWhole(h));
+}
+
+void Lay(TableHarness& h, Pile& pile, std::initializer_list<int> faces)
+{
+    for (int face : faces)
+        h.Put(face, pile);
+}
+
+void Clear(TableHarness& h, Pile& pile)
+{
+    while (pile.Top())
+        h.PutInStock(pile.Top()->FaceId);
+}
+
+void DumpStockOn(TableHarness& h, Pile& pile)
+{
+    while (Card* card = h.Game().Stock.Cards.Head())
+        h.Put(card->FaceId, pile);
+}
+
 QImage TableHarness::Grab() { return view_->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 QImage TableHarness::Composed() const

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QSize>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -104,5 +105,46 @@ private:
     std::unique_ptr<TableState> state_;
     std::unique_ptr<CQuenbyView> view_;
 };
+
+// The program's start-up (which builds the table's picture), then the Play
+// menu's choice of `id`.
+void StartGame(TableHarness& h, GameId id);
+// A resize of the window, delivered.
+void Resize(TableHarness& h, int width, int height);
+
+// A test whose table starts as the program does and then deals game `Id`.
+template <GameId Id>
+struct GameTest : ::testing::Test {
+    GameTest() { StartGame(h, Id); }
+    TableHarness h;
+};
+
+// The faces in the order a fresh shuffle under the pinned clock deals them:
+// the oracle for what each game puts where.
+std::vector<int> DealOrder();
+std::vector<int> FacesOf(const CardList& cards);
+// A pile's faces from its bottom card up.
+std::vector<int> BottomUp(const Pile& pile);
+// Where a pile's first card lies, however far the pile is fanned.
+Rect PlaceOf(const Pile& pile);
+
+// The picture left by the dirty-rectangle paints must equal the table painted
+// whole: a rectangle grown too little leaves stale pixels behind.
+::testing::AssertionResult RepaintedWhole(TableHarness& h);
+
+// Moves by the real mouse, each followed by the invariants and the repaint
+// check. DragCardOnto presses at `grab` on `card`, drags and releases where
+// the card lies exactly over `target`; DragTopOnto does so with the top card
+// of pile `from` and the first-card place of pile `to`.
+void DragCardOnto(TableHarness& h, QPoint grab, const Card& card, const Rect& target);
+void DragTopOnto(TableHarness& h, int from, int to);
+void ClickStock(TableHarness& h);
+
+// Lays faces on a pile, bottom first, face up.
+void Lay(TableHarness& h, Pile& pile, std::initializer_list<int> faces);
+// Moves every card of a pile into the stock.
+void Clear(TableHarness& h, Pile& pile);
+// Moves every stock card onto `pile` (face up), emptying the stock.
+void DumpStockOn(TableHarness& h, Pile& pile);
 
 } // namespace quenby::test

@@ -44,13 +44,7 @@ protected:
         Relayout(table.Table());
         table.Redraw();
     }
-    std::vector<int> Faces(int pile)
-    {
-        std::vector<int> faces; // top first
-        for (const Card* card : table.PileAt(pile).Cards)
-            faces.push_back(card->FaceId);
-        return faces;
-    }
+    std::vector<int> Faces(int pile) { return test::FacesOf(table.PileAt(pile).Cards); } // top first
     // After every move: every card once, and the picture recomposed through
     // the dirty rectangles equals the table composed whole.
     void CheckTable()
@@ -66,12 +60,7 @@ TEST_F(KlondikeTest, DealsTwentyEightCardsFromThePinnedClock)
 {
     // The same clock gives the same deck: deal it by hand.
     platform::setFixedLocalTime(platform::LocalTime{12, 0, 0});
-    Stock deck;
-    Random random;
-    deck.NewDeck(false, random);
-    std::vector<int> order;
-    for (const Card* card : deck.Cards)
-        order.push_back(card->FaceId);
+    const std::vector<int> order = test::DealOrder();
 
     ASSERT_EQ(table.PileCount(), 12);
     int next = 0;

@@ -3,28 +3,16 @@
 // only, and a win.
 #include "games_b_moves.h"
 
-#include <QApplication>
-
 namespace quenby::test {
 namespace {
 
 constexpr int Foundation1 = 0, Carpet1 = 4, Waste = 24;
 
-struct MagicCarpet : ::testing::Test {
-    MagicCarpet()
-    {
-        h.StartUp();
-        h.Start(GameId::MagicCarpet);
-    }
-    TableHarness h;
-};
+using MagicCarpet = GameTest<GameId::MagicCarpet>;
 
 TEST_F(MagicCarpet, AcesInTheCornersTwentyCarpetCardsAnd28InTheStock)
 {
-    const std::vector<int> deck = ShuffledFaces();
-    std::vector<int> aces, rest;
-    for (int face : deck)
-        (Card::RankOf(face) == 1 ? aces : rest).push_back(face);
+    const auto [aces, rest] = SplitAtAces(DealOrder());
 
     ASSERT_EQ(h.PileCount(), 25);
     const QPoint corners[4] = {{132, 95}, {601, 95}, {132, 408}, {601, 408}};
@@ -52,8 +40,7 @@ TEST_F(MagicCarpet, AcesInTheCornersTwentyCarpetCardsAnd28InTheStock)
     EXPECT_EQ(h.Game().Stock.GetRect(), Rect::At(122, 302, 71, 96));
     EXPECT_TRUE(h.Invariants());
 
-    h.View().resize(900, 700);
-    QApplication::processEvents();
+    Resize(h, 900, 700);
     EXPECT_EQ(h.PileAt(Foundation1 + 3).GetRect(), Rect::At(651, 458, 71, 96));
     EXPECT_EQ(h.PileAt(Carpet1 + 19).Top()->Bounds, Rect::At(567, 453, 71, 96));
     EXPECT_EQ(h.Game().Stock.GetRect(), Rect::At(172, 352, 71, 96));
@@ -61,10 +48,7 @@ TEST_F(MagicCarpet, AcesInTheCornersTwentyCarpetCardsAnd28InTheStock)
 
 TEST_F(MagicCarpet, TheStockIsTurnedOnceOneCardAtATime)
 {
-    std::vector<int> rest;
-    for (int face : ShuffledFaces())
-        if (Card::RankOf(face) != 1)
-            rest.push_back(face);
+    const std::vector<int> rest = SplitAtAces(DealOrder()).rest;
     h.ClearSounds();
 
     ClickStock(h);
@@ -84,7 +68,8 @@ TEST_F(MagicCarpet, TheStockIsTurnedOnceOneCardAtATime)
     EXPECT_TRUE(h.Sounds().isEmpty());
 }
 
-struct DropCase {
+// A card offered from pile `from` to pile `to`.
+struct CarpetCase {
     const char* rule;
     int from;
     int rank;
@@ -98,7 +83,7 @@ TEST_F(MagicCarpet, OnlyWasteCardsFillSpacesAndFoundationsBuildUpBySuit)
     // Carpet 1 is a space, carpet 2 holds the Nine of clubs, foundation 1
     // the hearts to the Two; the card tried lies on the waste or on carpet 3.
     constexpr int Space = Carpet1, Nine = Carpet1 + 1, Carpet3 = Carpet1 + 2;
-    const DropCase cases[] = {
+    const CarpetCase cases[] = {
         {"Waste card fills a carpet space", Waste, 5, Diamonds, Space, true},
         {"Carpet card to a carpet space refused", Carpet3, 5, Diamonds, Space, false},
         {"Waste card on an occupied carpet pile refused", Waste, 8, Clubs, Nine, false},
@@ -108,7 +93,7 @@ TEST_F(MagicCarpet, OnlyWasteCardsFillSpacesAndFoundationsBuildUpBySuit)
         {"Three of clubs on the Two of hearts refused", Carpet3, 3, Clubs, Foundation1, false},
         {"Four of hearts on the Two of hearts refused", Waste, 4, Hearts, Foundation1, false},
     };
-    for (const DropCase& c : cases) {
+    for (const CarpetCase& c : cases) {
         SCOPED_TRACE(c.rule);
         h.Start(GameId::MagicCarpet);
         Clear(h, h.PileAt(Space));
@@ -156,22 +141,14 @@ TEST_F(MagicCarpet, AFilledSpacePlaysLikeAnyCarpetCard)
 
 TEST_F(MagicCarpet, LastCardHomeWinsAndStartsTheDance)
 {
-    const int suits[4] = {Clubs, Diamonds, Hearts, Spades};
-    for (int f = 0; f < 4; ++f)
-        for (int rank = 1; rank <= 13; ++rank)
-            if (!(suits[f] == Spades && rank == 13))
-                h.Put(Face(rank, suits[f]), h.PileAt(Foundation1 + f));
+    LayAllButTheLastKing(h, Foundation1);
     h.Put(Face(13, Spades), h.PileAt(Waste));
     h.Redraw();
     ASSERT_EQ(h.Game().Stock.Count(), 0);
 
     DragTopOnto(h, Waste, Foundation1 + 3);
     EXPECT_EQ(h.Game().Won, 1);
-    EXPECT_TRUE(h.View().TimerRunning());
-    const Rect before = h.PileAt(Foundation1).Top()->Bounds;
-    for (int tick = 0; tick < 10; ++tick)
-        ASSERT_TRUE(h.Tick());
-    EXPECT_NE(h.PileAt(Foundation1).Top()->Bounds, before);
+    EXPECT_TRUE(Dances(h, *h.PileAt(Foundation1).Top(), 10));
     for (const Card* card : h.Table().PaintList)
         EXPECT_EQ(h.Table().ClientRect().United(card->Bounds), h.Table().ClientRect());
 }

@@ -2,19 +2,12 @@
 // the three-card stock with its turn-back, the reserves and a win.
 #include "games_b_moves.h"
 
-#include <QApplication>
-
 namespace quenby::test {
 namespace {
 
 constexpr int Row1 = 0, Row2 = 1, Row3 = 2, Row4 = 3, Reserve1 = 4, Waste = 8;
 
-struct Osmosis : ::testing::Test {
-    Osmosis()
-    {
-        h.StartUp();
-        h.Start(GameId::Osmosis);
-    }
+struct Osmosis : GameTest<GameId::Osmosis> {
     // Every row spread as the game spreads it, and the table drawn again.
     void Settle()
     {
@@ -23,12 +16,11 @@ struct Osmosis : ::testing::Test {
         h.Redraw();
         h.ClearSounds();
     }
-    TableHarness h;
 };
 
 TEST_F(Osmosis, DealsOneRowCardFourReservesOfFourAndLeaves35InTheStock)
 {
-    const std::vector<int> deck = ShuffledFaces();
+    const std::vector<int> deck = DealOrder();
     ASSERT_EQ(h.PileCount(), 9);
     // 800 by 600: every place is an offset from (400, 300).
     const int kinds[9] = {100, 100, 100, 100, 500, 500, 500, 500, 200};
@@ -68,8 +60,7 @@ TEST_F(Osmosis, ResizeMovesEveryPlaceAndSpreadsTheRowsAgain)
 {
     Clear(h, h.PileAt(Row1));
     Lay(h, h.PileAt(Row1), {Face(5, Hearts), Face(9, Hearts), Face(1, Hearts)});
-    h.View().resize(1000, 700);
-    QApplication::processEvents();
+    Resize(h, 1000, 700);
     // The centre is now (500, 350).
     const Pile& row = h.PileAt(Row1);
     EXPECT_EQ(row.GetRect(), (Rect{504, 150, 504 + 40 + 71, 246}));
@@ -83,19 +74,11 @@ TEST_F(Osmosis, ResizeMovesEveryPlaceAndSpreadsTheRowsAgain)
     EXPECT_EQ(h.Game().Stock.GetRect(), Rect::At(340, 352, 71, 96));
 }
 
-struct RowCase {
-    const char* rule;
-    int rank;
-    int suit;
-    int row;
-    bool accepted;
-};
-
 TEST_F(Osmosis, EachRowTakesItsSuitOnlyInRanksOfTheRowAbove)
 {
     // Row 1: hearts started by the Five, with the Nine; row 2: clubs from the
     // Five; rows 3 and 4 not yet started.
-    const RowCase cases[] = {
+    const DropCase cases[] = {
         {"Row 1 takes a lower card of its suit", 2, Hearts, Row1, true},
         {"Row 1 takes a King of its suit", 13, Hearts, Row1, true},
         {"Row 1 refuses another suit", 9, Clubs, Row1, false},
@@ -106,11 +89,10 @@ TEST_F(Osmosis, EachRowTakesItsSuitOnlyInRanksOfTheRowAbove)
         {"Row 3 refuses to start with another rank", 9, Diamonds, Row3, false},
         {"Row 4 cannot start before row 3", 5, Spades, Row4, false},
     };
-    for (const RowCase& c : cases) {
+    for (const DropCase& c : cases) {
         SCOPED_TRACE(c.rule);
         TableHarness t;
-        t.StartUp();
-        t.Start(GameId::Osmosis);
+        StartGame(t, GameId::Osmosis);
         for (int row = Row1; row <= Row4; ++row)
             Clear(t, t.PileAt(row));
         Lay(t, t.PileAt(Row1), {Face(5, Hearts), Face(9, Hearts)});
@@ -120,11 +102,11 @@ TEST_F(Osmosis, EachRowTakesItsSuitOnlyInRanksOfTheRowAbove)
             t.PileAt(row).FanRight();
         t.Redraw();
         t.ClearSounds();
-        const int before = t.PileAt(c.row).Count();
+        const int before = t.PileAt(c.pile).Count();
 
-        DragTopOnto(t, Waste, c.row);
+        DragTopOnto(t, Waste, c.pile);
 
-        const Pile& row = t.PileAt(c.row);
+        const Pile& row = t.PileAt(c.pile);
         if (c.accepted) {
             EXPECT_EQ(row.Top(), card);
             EXPECT_EQ(row.Count(), before + 1);
@@ -142,7 +124,7 @@ TEST_F(Osmosis, EachRowTakesItsSuitOnlyInRanksOfTheRowAbove)
 
 TEST_F(Osmosis, StockTurnsThreeAtATimeAndTurnsTheWasteBackInTheSameOrder)
 {
-    const std::vector<int> deck = ShuffledFaces();
+    const std::vector<int> deck = DealOrder();
     ClickStock(h);
     EXPECT_EQ(BottomUp(h.PileAt(Waste)), std::vector<int>(deck.begin() + 17, deck.begin() + 20));
     EXPECT_EQ(h.PileAt(Waste).Top()->Bounds, h.PileAt(Waste).GetRect());
@@ -168,8 +150,7 @@ TEST_F(Osmosis, StockTurnsThreeAtATimeAndTurnsTheWasteBackInTheSameOrder)
 
 TEST_F(Osmosis, EmptyStockWithEmptyWasteOnlyShuffles)
 {
-    while (Card* card = h.Game().Stock.Cards.Head())
-        h.Put(card->FaceId, h.PileAt(Row1));
+    DumpStockOn(h, h.PileAt(Row1));
     Settle();
     ClickStock(h);
     EXPECT_EQ(h.Game().Stock.Count(), 0);
@@ -221,12 +202,7 @@ TEST_F(Osmosis, LastCardHomeWinsAndStartsTheDance)
     DragTopOnto(h, Waste, Row4);
     EXPECT_EQ(h.PileAt(Row4).Count(), 13);
     EXPECT_EQ(h.Game().Won, 1);
-    EXPECT_TRUE(h.View().TimerRunning());
-
-    const Rect before = h.PileAt(Row1).Bottom()->Bounds;
-    for (int tick = 0; tick < 20; ++tick)
-        ASSERT_TRUE(h.Tick());
-    EXPECT_NE(h.PileAt(Row1).Bottom()->Bounds, before) << "the cards dance";
+    EXPECT_TRUE(Dances(h, *h.PileAt(Row1).Bottom(), 20)) << "the cards dance";
     for (const Card* card : h.Table().PaintList)
         EXPECT_TRUE(h.Table().ClientRect().United(card->Bounds) == h.Table().ClientRect());
 }
