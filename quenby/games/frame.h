@@ -35,6 +35,7 @@ std::array<Pile*, N> AddPiles(TableState& table, int kind)
         pile = &AddPile(table, kind);
     return piles;
 }
+
 // A pile's place as an offset from the table centre.
 struct Place {
     int dx;
@@ -43,6 +44,7 @@ struct Place {
 // Each pile, in creation order, at the place of the same index; piles beyond
 // the table's end keep theirs. A pile's cards move with it.
 void PlacePiles(TableState& table, std::span<const Place> places);
+// The stock at `place`; its cards move with it.
 void PlaceStock(TableState& table, Place place);
 // Takes the stock's top card onto `pile`, painted over what was dealt before;
 // face down when asked. Returns the card, null when the stock is empty.
