@@ -125,11 +125,11 @@ void CMainFrame::FirstInitialUpdate()
     TableState& table = doc_.Table();
     Settings current;
     current.TableColour = table.TableColour;
-    current.CustomColours = customColours_;
+    current.CustomColours = view_->CustomColours;
     current.CardBackId = table.CardBackId;
     const Settings read = ReadSettings(SettingsPath, current);
     table.TableColour = read.TableColour;
-    customColours_ = read.CustomColours;
+    view_->CustomColours = read.CustomColours;
     table.CardBackId = read.CardBackId;
     CheckGame(read.GameId);
     view_->OnFirstInitialUpdate();
@@ -173,7 +173,7 @@ void CMainFrame::ChooseBackgroundColour()
 {
     platform::ColorRef colour = doc_.Table().TableColour;
     // The custom colours are kept even when the player cancels.
-    if (!AskColour(view_, colour, customColours_))
+    if (!AskColour(view_, colour, view_->CustomColours))
         return;
     view_->SetTableColour(colour);
 }
@@ -203,7 +203,7 @@ void CMainFrame::DestroyView()
     Settings values;
     const TableState& table = doc_.Table();
     values.TableColour = table.TableColour;
-    values.CustomColours = customColours_;
+    values.CustomColours = view_->CustomColours;
     values.CardBackId = table.CardBackId;
     // Failures stay silent; the previous file is left whole.
     WriteSettings(SettingsPath, values, table.GameTable.GameId);

@@ -34,7 +34,6 @@ public:
     CQuenbyDoc& Document() const { return doc_; }
     QAction* GameAction(GameId id) const { return gameActions_.at(id); }
     QAction* SoundAction() const { return soundAction_; }
-    const platform::CustomColours& CustomColours() const { return customColours_; }
 
     // Shows the window at its default size, lays out the start-up table and
     // then, as the start-up command, runs a new document, which sets the deck
@@ -74,7 +73,6 @@ private:
     CQuenbyView* view_ = nullptr;
     std::map<GameId, QAction*> gameActions_;
     QAction* soundAction_ = nullptr;
-    platform::CustomColours customColours_ = DefaultCustomColours();
 };
 
 } // namespace quenby

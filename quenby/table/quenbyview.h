@@ -5,6 +5,8 @@
 // The table state itself belongs to the document.
 #include "gameid.h"
 
+#include "settings.h"
+
 #include <platform/colour.h>
 
 #include <QWidget>
@@ -44,6 +46,10 @@ public:
     bool TimerRunning() const { return timerId_ != 0; }
     int TimerWanted() const { return timerWanted_; }
     int TimerId() const { return timerId_; }
+
+    // The sixteen custom colours of the colour dialog (greys 0x101010 apart
+    // until the settings say otherwise).
+    platform::CustomColours CustomColours = DefaultCustomColours();
 
     // Runs the Decks dialog and returns the chosen back, or the current one on
     // Cancel; tests put a stand-in here.

@@ -136,7 +136,7 @@ TEST_F(App, StartsOnTheTurningCarouselWithGranniesClockCheckedWhenThereIsNoFile)
     EXPECT_EQ(table().PaintList.Count(), 52);
     EXPECT_EQ(table().TableColour, 0x800080u);
     EXPECT_EQ(table().CardBackId, 191);
-    EXPECT_EQ(frame->CustomColours(), DefaultCustomColours());
+    EXPECT_EQ(view().CustomColours, DefaultCustomColours());
     EXPECT_EQ(checkedGames(), std::vector<GameId>{GameId::GranniesClock});
     EXPECT_TRUE(view().TimerRunning());
     EXPECT_EQ(view().TimerWanted(), 1);
@@ -149,7 +149,7 @@ TEST_F(App, StartsWithTheStoredColoursBackAndCheckedGame)
     start();
     EXPECT_EQ(table().TableColour, 0xFFFFFFu);
     EXPECT_EQ(viewPixel(1, 1), qRgb(255, 255, 255)); // a white table
-    EXPECT_EQ(frame->CustomColours()[4], 255u);
+    EXPECT_EQ(view().CustomColours[4], 255u);
     EXPECT_EQ(table().CardBackId, 183);
     EXPECT_EQ(checkedGames(), std::vector<GameId>{GameId::Klondike});
     EXPECT_EQ(table().GameTable.GameId, GameId::None); // checked, not dealt
@@ -209,7 +209,7 @@ TEST_F(App, CancelledColourDialogKeepsTheTableButKeepsChangedCustomColours)
     };
     frame->ChooseBackgroundColour();
     EXPECT_EQ(table().TableColour, 0x800080u);
-    EXPECT_EQ(frame->CustomColours()[7], 0x00FF00u);
+    EXPECT_EQ(view().CustomColours[7], 0x00FF00u);
     EXPECT_EQ(viewPixel(1, 1), qRgb(0x80, 0x00, 0x80));
 
     frame->AskColour = [](QWidget*, platform::ColorRef& colour, platform::CustomColours&) {
