@@ -112,16 +112,7 @@ void drawAce(QPainter& p, const CardStyle& s, Suit suit) {
 
 // Emblems of the courts, in a box 28 by 16 whose top-left corner is (0, 0).
 QPainterPath crown() {
-    QPainterPath path;
-    path.moveTo(1, 16);
-    path.lineTo(1, 4);
-    path.lineTo(7.5, 10);
-    path.lineTo(14, 1);
-    path.lineTo(20.5, 10);
-    path.lineTo(27, 4);
-    path.lineTo(27, 16);
-    path.closeSubpath();
-    return path;
+    return polygon({{1, 16}, {1, 4}, {7.5, 10}, {14, 1}, {20.5, 10}, {27, 4}, {27, 16}});
 }
 
 // A coronet of three rounded arches on a band.
@@ -144,12 +135,7 @@ QPainterPath halberds() {
         t.rotate(side * 58.0);
         QPainterPath h;
         h.addRect(QRectF(-0.8, -12, 1.6, 25));
-        QPainterPath point;
-        point.moveTo(0, -17);
-        point.lineTo(2, -12);
-        point.lineTo(-2, -12);
-        point.closeSubpath();
-        h.addPath(point);
+        h.addPath(polygon({{0, -17}, {2, -12}, {-2, -12}})); // the point
         QPainterPath blade;
         blade.moveTo(side * 0.5, -12);
         blade.cubicTo(side * 4, -13.5, side * 6.5, -10, side * 6, -6);
@@ -259,12 +245,8 @@ void drawPattern(QPainter& p, const BackDesign& d, const QRectF& area) {
     case BackPattern::Diamonds:
         p.setPen(QPen(d.ink, 2.0));
         for (int r = 3; r < 80; r += 6) {
-            QPainterPath path;
-            path.moveTo(c.x(), c.y() - r * 1.35);
-            path.lineTo(c.x() + r, c.y());
-            path.lineTo(c.x(), c.y() + r * 1.35);
-            path.lineTo(c.x() - r, c.y());
-            path.closeSubpath();
+            const QPainterPath path = polygon({
+                {c.x(), c.y() - r * 1.35}, {c.x() + r, c.y()}, {c.x(), c.y() + r * 1.35}, {c.x() - r, c.y()}});
             p.drawPath(path);
         }
         break;

@@ -56,14 +56,7 @@ void drawQuenbyTitle(QPainter& p) {
         {{1, Suit::Spades}, {1, Suit::Hearts}, {1, Suit::Clubs}, {1, Suit::Diamonds}});
 
     // The ribbon with swallow-tailed ends.
-    QPainterPath ribbon;
-    ribbon.moveTo(6, 134);
-    ribbon.lineTo(269, 134);
-    ribbon.lineTo(256, 160);
-    ribbon.lineTo(269, 186);
-    ribbon.lineTo(6, 186);
-    ribbon.lineTo(19, 160);
-    ribbon.closeSubpath();
+    const QPainterPath ribbon = polygon({{6, 134}, {269, 134}, {256, 160}, {269, 186}, {6, 186}, {19, 160}});
     p.setPen(QPen(QColor(255, 204, 51), 2.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(QColor(153, 0, 0));
     p.drawPath(ribbon);
@@ -227,15 +220,8 @@ void drawGameButton(QPainter& p, int index) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(red));
         p.drawPath(fittedText(QStringLiteral("Q"), QRectF(10, 13, 11, 13), true));
-        QPainterPath crown;
-        crown.moveTo(8.5, 8.5);
-        crown.lineTo(8.5, 1.5);
-        crown.lineTo(12, 5);
-        crown.lineTo(15.5, 0.5);
-        crown.lineTo(19, 5);
-        crown.lineTo(22.5, 1.5);
-        crown.lineTo(22.5, 8.5);
-        crown.closeSubpath();
+        const QPainterPath crown = polygon({
+            {8.5, 8.5}, {8.5, 1.5}, {12, 5}, {15.5, 0.5}, {19, 5}, {22.5, 1.5}, {22.5, 8.5}});
         p.setPen(QPen(ink, 1.0));
         p.setBrush(QColor(yellow));
         p.drawPath(crown);
@@ -261,25 +247,12 @@ void drawGameButton(QPainter& p, int index) {
         p.setPen(QPen(ink, 1.0));
         p.setBrush(QColor(black));
         p.drawRect(QRectF(14.5, 3.5, 13, 25));
-        QPainterPath door;
-        door.moveTo(14.5, 3.5);
-        door.lineTo(21.5, 6.5);
-        door.lineTo(21.5, 30.5);
-        door.lineTo(14.5, 28.5);
-        door.closeSubpath();
+        const QPainterPath door = polygon({{14.5, 3.5}, {21.5, 6.5}, {21.5, 30.5}, {14.5, 28.5}});
         p.setBrush(QColor(maroon));
         p.drawPath(door);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(red));
-        QPainterPath arrow;
-        arrow.moveTo(1, 14);
-        arrow.lineTo(7, 14);
-        arrow.lineTo(7, 10);
-        arrow.lineTo(13, 16);
-        arrow.lineTo(7, 22);
-        arrow.lineTo(7, 18);
-        arrow.lineTo(1, 18);
-        arrow.closeSubpath();
+        const QPainterPath arrow = polygon({{1, 14}, {7, 14}, {7, 10}, {13, 16}, {7, 22}, {7, 18}, {1, 18}});
         p.drawPath(arrow.translated(-0.5, 0));
         break;
     }
@@ -297,12 +270,7 @@ void drawToolButton(QPainter& p, int index) {
         p.setBrush(QColor(olive));
         p.drawRect(QRectF(1.5, 3.5, 12, 10));
         p.setBrush(QColor(yellow));
-        QPainterPath front;
-        front.moveTo(1.5, 13.5);
-        front.lineTo(4.5, 6.5);
-        front.lineTo(15.5, 6.5);
-        front.lineTo(12.5, 13.5);
-        front.closeSubpath();
+        const QPainterPath front = polygon({{1.5, 13.5}, {4.5, 6.5}, {15.5, 6.5}, {12.5, 13.5}});
         p.drawPath(front);
         break;
     }
@@ -352,14 +320,7 @@ void drawToolButton(QPainter& p, int index) {
     case 5: { // sound: a loudspeaker
         p.setPen(QPen(ink, 1.0));
         p.setBrush(QColor(black));
-        QPainterPath cone;
-        cone.moveTo(1.5, 5.5);
-        cone.lineTo(4.5, 5.5);
-        cone.lineTo(8.5, 1.5);
-        cone.lineTo(8.5, 14.5);
-        cone.lineTo(4.5, 10.5);
-        cone.lineTo(1.5, 10.5);
-        cone.closeSubpath();
+        const QPainterPath cone = polygon({{1.5, 5.5}, {4.5, 5.5}, {8.5, 1.5}, {8.5, 14.5}, {4.5, 10.5}, {1.5, 10.5}});
         p.drawPath(cone);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(navy), 1.0));
@@ -397,15 +358,7 @@ void drawProgramIcon(QPainter& p, const QString& program) {
         p.drawPath(flaps);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 153, 51));
-        QPainterPath arrow;
-        arrow.moveTo(21, 28);
-        arrow.lineTo(27, 28);
-        arrow.lineTo(27, 34);
-        arrow.lineTo(31, 34);
-        arrow.lineTo(24, 42);
-        arrow.lineTo(17, 34);
-        arrow.lineTo(21, 34);
-        arrow.closeSubpath();
+        const QPainterPath arrow = polygon({{21, 28}, {27, 28}, {27, 34}, {31, 34}, {24, 42}, {17, 34}, {21, 34}});
         p.drawPath(arrow);
         return;
     }

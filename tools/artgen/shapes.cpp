@@ -129,4 +129,12 @@ QPainterPath starPath(qreal cx, qreal cy, qreal r, int points, qreal inner) {
     return path;
 }
 
+QPainterPath polygon(std::initializer_list<QPointF> corners)
+{
+    QPainterPath path;
+    path.addPolygon(QPolygonF(QList<QPointF>(corners)));
+    path.closeSubpath();
+    return path;
+}
+
 } // namespace artgen

@@ -6,6 +6,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <initializer_list>
+
 namespace artgen {
 
 enum class Suit { Clubs, Diamonds, Hearts, Spades };
@@ -23,6 +25,9 @@ void drawPip(QPainter& p, Suit suit, qreal cx, qreal cy, qreal size, const QColo
 // The outline of `text` in DejaVu Sans (or Serif) Bold, scaled so that its
 // ink fills `box` in height, narrowed when it would be wider, and centred.
 QPainterPath fittedText(const QString& text, const QRectF& box, bool serif = false);
+
+// The closed polygon through `corners`, in order.
+QPainterPath polygon(std::initializer_list<QPointF> corners);
 
 // Five-pointed star of outer radius r centred on (cx, cy).
 QPainterPath starPath(qreal cx, qreal cy, qreal r, int points = 5, qreal inner = 0.45);
