@@ -1,5 +1,7 @@
 #include "platform/drawing.h"
 
+#include <cstring>
+
 namespace platform {
 
 namespace {
@@ -96,6 +98,41 @@ void transparentDraw(QImage& target, QPoint at, const QImage& image)
             return t;
         return (t & ~rgbBits) | (s & rgbBits);
     });
+}
+
+namespace {
+
+// Copies the rows of `area` (in target coordinates) from `source`, whose
+// pixel (0, 0) lies at `origin` of the target.
+void copyRows(QImage& target, const QImage& source, QPoint origin, const Rect& area)
+{
+    if (area.IsEmpty())
+        return;
+    const qsizetype targetStride = target.bytesPerLine();
+    const qsizetype sourceStride = source.bytesPerLine();
+    uchar* to = target.bits() + area.top * targetStride + qsizetype(area.left) * 4;
+    const uchar* from = source.constBits() + (area.top - origin.y()) * sourceStride
+                        + qsizetype(area.left - origin.x()) * 4;
+    const std::size_t bytes = std::size_t(area.Width()) * 4;
+    for (int row = area.top; row < area.bottom; ++row, to += targetStride, from += sourceStride)
+        std::memcpy(to, from, bytes);
+}
+
+} // namespace
+
+void copyImage(QImage& target, QPoint at, const QImage& source, const Rect& clip)
+{
+    const Rect area = Rect::At(at.x(), at.y(), source.width(), source.height())
+                          .Intersected(clip)
+                          .Intersected(Rect::At(0, 0, target.width(), target.height()));
+    copyRows(target, source, at, area);
+}
+
+void copyArea(QImage& target, const QImage& source, const Rect& area)
+{
+    const Rect inside = area.Intersected(Rect::At(0, 0, std::min(target.width(), source.width()),
+                                                  std::min(target.height(), source.height())));
+    copyRows(target, source, QPoint(0, 0), inside);
 }
 
 } // namespace platform

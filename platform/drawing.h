@@ -1,6 +1,8 @@
 #pragma once
 // Drawing operations with no single Qt call: the inverting dotted focus frame
 // and the AND / OR copies used to draw a picture whose black is transparent.
+#include "platform/rect.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -18,5 +20,12 @@ void copyOr(QImage& target, QPoint at, const QImage& source);
 // Draws `image` at `at` so that its pure black pixels leave the target as it
 // was: a mask (black -> white, other -> black) ANDed, then the image ORed.
 void transparentDraw(QImage& target, QPoint at, const QImage& image);
+
+// The plain copies of an off-screen table: `source` placed with its top-left
+// at `at`, only inside `clip` and the target; and one area of an image onto
+// the same area of another of the same size. Both images are Format_RGB32;
+// each row is one memcpy, with the images' bits fetched once per call.
+void copyImage(QImage& target, QPoint at, const QImage& source, const Rect& clip);
+void copyArea(QImage& target, const QImage& source, const Rect& area);
 
 } // namespace platform

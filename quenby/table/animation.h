@@ -1,9 +1,11 @@
 #pragma once
 // The two animations timer 1 drives: the carousel of the start-up table (the
 // deck circling the title picture) and the dance of the cards after a win.
-#include "rect.h"
+#include <platform/rect.h>
 
 namespace quenby {
+
+using platform::Rect;
 
 class Card;
 struct TableState;

@@ -1,6 +1,6 @@
 #pragma once
 // One playing card: where it lies, the image it shows and what it is.
-#include "rect.h"
+#include <platform/rect.h>
 
 #include <platform/dib.h>
 
@@ -9,6 +9,8 @@
 #include <memory>
 
 namespace quenby {
+
+using platform::Rect;
 
 class Pile;
 

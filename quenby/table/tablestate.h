@@ -3,7 +3,7 @@
 // and the settings. The document owns one.
 #include "gametable.h"
 #include "random.h"
-#include "rect.h"
+#include <platform/rect.h>
 
 #include <platform/colour.h>
 

@@ -6,7 +6,6 @@
 #include <platform/dib.h>
 #include <platform/drawing.h>
 
-#include <cstring>
 #include <optional>
 #include <span>
 
@@ -29,22 +28,6 @@ TableSurface::TableSurface(QSize clientSize)
 }
 
 namespace {
-
-// Copies `source` unchanged to (x, y) of `target`, only inside `clip`; both
-// images are Format_RGB32, so each row is one memcpy.
-void CopyImage(QImage& target, int x, int y, const QImage& source, const Rect& clip)
-{
-    const Rect area = Rect::At(x, y, source.width(), source.height())
-                          .Intersected(clip)
-                          .Intersected(Rect::At(0, 0, target.width(), target.height()));
-    if (area.IsEmpty())
-        return;
-    const std::size_t bytes = std::size_t(area.Width()) * 4;
-    for (int row = area.top; row < area.bottom; ++row) {
-        const uchar* from = source.constScanLine(row - y) + std::size_t(area.left - x) * 4;
-        std::memcpy(target.scanLine(row) + std::size_t(area.left) * 4, from, bytes);
-    }
-}
 
 QRgb ToRgb(platform::ColorRef colour)
 {
@@ -144,7 +127,7 @@ void DrawBackground(TableState& table)
         if (table.GameTable.Stock.Count() > 0) {
             const Card back(table.CardBackId, 0, x, y);
             if (back.Bitmap)
-                CopyImage(background, x, y, back.Bitmap->pixels, table.ClientRect());
+                platform::copyImage(background, QPoint(x, y), back.Bitmap->pixels, table.ClientRect());
         } else {
             platform::drawFocusRect(background, QRect(x, y, CardWidth, CardHeight));
         }
@@ -172,16 +155,13 @@ Rect Paint(TableState& table)
         return {};
     QImage& composition = table.TableSurface->Composition;
     const QImage& background = table.TableSurface->Background;
-    const std::size_t bytes = std::size_t(area.Width()) * 4;
-    for (int row = area.top; row < area.bottom; ++row)
-        std::memcpy(composition.scanLine(row) + std::size_t(area.left) * 4,
-                    background.constScanLine(row) + std::size_t(area.left) * 4, bytes);
+    platform::copyArea(composition, background, area);
     // Only the part of each card inside the area is copied: the rest of the
     // composition is already right, and a drag then costs the same at any
     // window size.
     for (const Card* card : table.PaintList)
         if (card->Bitmap && card->Bounds.Intersects(area))
-            CopyImage(composition, card->Left(), card->Top(), card->Bitmap->pixels, area);
+            platform::copyImage(composition, QPoint(card->Left(), card->Top()), card->Bitmap->pixels, area);
     return area;
 }
 

@@ -2,7 +2,7 @@
 // The off-screen picture of the table: a background (colour, outlines, stock
 // or title picture) and a composition onto which the cards are painted; only
 // the dirty rectangle is ever recomposed and copied to the screen.
-#include "rect.h"
+#include <platform/rect.h>
 
 #include <QImage>
 #include <QRgb>
@@ -11,6 +11,8 @@
 #include <vector>
 
 namespace quenby {
+
+using platform::Rect;
 
 struct TableState;
 

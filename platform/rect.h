@@ -3,7 +3,7 @@
 #include <QRect>
 #include <algorithm>
 
-namespace quenby {
+namespace platform {
 
 struct Rect {
     int left = 0;
@@ -45,4 +45,4 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
-} // namespace quenby
+} // namespace platform
