@@ -1,0 +1,76 @@
+#include "platform/files.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+FileBytes readRegularFile(const QString& path, qint64 maxBytes)
+{
+    FileBytes result;
+    const QByteArray name = QFile::encodeName(path);
+    // O_NONBLOCK: opening a pipe with no writer would otherwise wait for one.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        result.Status = (errno == ENOENT || errno == ENOTDIR) ? FileStatus::Missing : FileStatus::Failed;
+        return result;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        result.Status = FileStatus::Failed;
+    } else if (!S_ISREG(info.st_mode)) {
+        result.Status = FileStatus::NotRegular;
+    } else {
+        result.Status = FileStatus::Read;
+        const qint64 wanted = std::max<qint64>(0, std::min<qint64>(maxBytes, info.st_size));
+        result.Bytes.resize(wanted);
+        qint64 got = 0;
+        while (got < wanted) {
+            const ssize_t n = ::read(fd, result.Bytes.data() + got, std::size_t(wanted - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                result.Status = FileStatus::Failed;
+                break;
+            }
+            if (n == 0)
+                break; // the file shrank while we read it
+            got += n;
+        }
+        result.Bytes.truncate(result.Status == FileStatus::Read ? got : 0);
+    }
+    ::close(fd);
+    return result;
+}
+
+bool writeFileWhole(const QString& path, QByteArrayView bytes)
+{
+    QFileInfo info(path);
+    // Through a symlink to what it names, so the link stays a link.
+    QString target = path;
+    for (int hops = 0; info.isSymLink() && hops < 40; ++hops) {
+        target = info.symLinkTarget();
+        info = QFileInfo(target);
+    }
+    if (info.exists() && !info.isFile())
+        return false;
+    QSaveFile file(target);
+    file.setDirectWriteFallback(true);
+    // Unbuffered, so a short write (a full disk) shows in write()'s count: a
+    // buffered QSaveFile can commit the part that fitted and report success.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace platform

@@ -1,0 +1,37 @@
+#pragma once
+// One card of tollmere: its identity, its face picture and where it lies.
+#include <platform/rect.h>
+
+#include <QImage>
+
+namespace tollmere {
+
+using platform::Rect;
+
+struct Card {
+    // A fresh card lies in no pile, face down, with no place on the table.
+    Card(int faceId, int rankCode, int suitCode);
+
+    // Places the card with its top-left corner at (x, y).
+    void MoveTo(int x, int y);
+    int Width() const { return Face.isNull() ? 71 : Face.width(); }
+    int Height() const { return Face.isNull() ? 96 : Face.height(); }
+
+    Rect Bounds;  // empty while the card lies in no pile: never painted, never lifted
+    int FaceId;   // bitmap resource of the face
+    QImage Face;  // Format_RGB32; null when the bitmap could not be read
+    int RankCode;
+    int SuitCode;
+    int FaceUp = 0;
+    bool InPile = false;    // dealing takes only cards that lie in no pile yet
+    int ShuffleKey = 0;
+};
+
+// The face bitmap of a card, e.g. FaceBitmap(rank::Queen, suit::Spades) == 134;
+// 0 for a pair that names no card.
+int FaceBitmap(int rankCode, int suitCode);
+
+// A bitmap of tollmere as a Format_RGB32 image, decoded once per run.
+QImage LoadImage(int bitmapId);
+
+} // namespace tollmere

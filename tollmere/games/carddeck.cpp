@@ -1,0 +1,69 @@
+#include "carddeck.h"
+
+#include "codes.h"
+
+#include <platform/localtime.h>
+
+#include <algorithm>
+
+namespace tollmere {
+
+namespace {
+
+constexpr int TitleBitmap = 143;
+
+} // namespace
+
+void CardDeck::CreateCards()
+{
+    Cards.clear();
+    for (int suitCode : {suit::Spades, suit::Hearts, suit::Clubs, suit::Diamonds})
+        for (int rankCode = rank::Ace; rankCode <= rank::Two; ++rankCode)
+            Cards.push_back(std::make_unique<Card>(FaceBitmap(rankCode, suitCode), rankCode, suitCode));
+}
+
+void CardDeck::Shuffle()
+{
+    CreateCards();
+    const platform::LocalTime now = platform::localTime();
+    Generator.Seed(std::uint32_t(now.minute + now.hour + now.second + Generator.Next()));
+    for (auto& card : Cards)
+        card->ShuffleKey = Generator.Next();
+    // Largest key first; equal keys keep their creation order.
+    std::stable_sort(Cards.begin(), Cards.end(),
+                     [](const auto& a, const auto& b) { return a->ShuffleKey > b->ShuffleKey; });
+}
+
+void CardDeck::MakeTitle()
+{
+    Cards.clear();
+    auto title = std::make_unique<Card>(TitleBitmap, 0, 0);
+    title->FaceUp = 1;
+    title->MoveTo(0, 0);
+    Cards.push_back(std::move(title));
+}
+
+void CardDeck::BringToFront(const Card& card)
+{
+    const auto at = std::find_if(Cards.begin(), Cards.end(), [&](const auto& c) { return c.get() == &card; });
+    if (at != Cards.end())
+        std::rotate(at, at + 1, Cards.end());
+}
+
+Card* CardDeck::NextUndealt() const
+{
+    for (const auto& card : Cards)
+        if (!card->InPile)
+            return card.get();
+    return nullptr;
+}
+
+Card* CardDeck::Find(int rankCode, int suitCode) const
+{
+    for (const auto& card : Cards)
+        if (card->RankCode == rankCode && card->SuitCode == suitCode)
+            return card.get();
+    return nullptr;
+}
+
+} // namespace tollmere

@@ -1,0 +1,38 @@
+#pragma once
+// The 52 cards of a run. Their list is at once the deal order (first to last)
+// and the paint order (last painted on top). The deck also keeps the extent
+// of the table the last layout made, for drawing the outlines.
+#include "card.h"
+#include "random.h"
+
+#include <memory>
+#include <vector>
+
+namespace tollmere {
+
+class CardDeck {
+public:
+    // The 52 cards made afresh, face down and in no pile, in the fixed
+    // creation order (spades, hearts, clubs, diamonds; Ace, King ... Two).
+    void CreateCards();
+    // Fresh cards, put in the order of keys drawn from a generator seeded by
+    // the local time (the sum of hour, minute and second).
+    void Shuffle();
+    // Just one card: the title picture, face up, at (0, 0).
+    void MakeTitle();
+
+    // Paints `card` last, over every other.
+    void BringToFront(const Card& card);
+    // The first card in deck order that lies in no pile, or none.
+    Card* NextUndealt() const;
+    // The first card with this identity, or none.
+    Card* Find(int rankCode, int suitCode) const;
+    int Count() const { return int(Cards.size()); }
+
+    std::vector<std::unique_ptr<Card>> Cards;
+    int ExtentWidth = 0;
+    int ExtentHeight = 0;
+    Random Generator;
+};
+
+} // namespace tollmere

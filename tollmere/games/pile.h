@@ -1,0 +1,54 @@
+#pragma once
+// A pile: references to cards from the bottom card to the top one, laid out
+// by its fan rule from its position. It never owns its cards.
+#include "card.h"
+
+#include <vector>
+
+namespace tollmere {
+
+class Pile {
+public:
+    Pile(int kind, int fanRule, int homeX, int homeY);
+
+    // Appends `card` as the new top, placed by the fan rule, and grows the
+    // rectangle over it.
+    void AddTop(Card& card);
+    // Puts `card` under all others (used on stacked piles).
+    void AddBottom(Card& card);
+    // A new position; every card is placed again from the bottom.
+    void SetPosition(int x, int y);
+    // The card place at the position, united with the top card's rectangle.
+    void RecomputeRect();
+    bool Contains(int x, int y) const { return Bounds.Contains(x, y); }
+
+    void Remove(const Card& card);
+    void RemoveAll() { Cards.clear(); }
+    int Count() const { return int(Cards.size()); }
+    bool IsEmpty() const { return Cards.empty(); }
+    Card* Top() const { return Cards.empty() ? nullptr : Cards.back(); }
+    void TurnAllUp();
+    void TurnAllDown();
+    // Every card onto `target`'s top, bottom card first.
+    void MoveAllOnto(Pile& target);
+    // Every card under `target`'s bottom, bottom card first: this pile's bottom
+    // card ends as the target's top card, as a waste turned over.
+    void MoveAllUnder(Pile& target);
+
+    int Kind;
+    int FanRule;
+    int HomeX;
+    int HomeY;
+    int X = 0;
+    int Y = 0;
+    Rect Bounds;
+    Pile* Source = nullptr; // a drag pile's origin
+    std::vector<Card*> Cards;
+
+private:
+    // Where the n-th card from the bottom (counting from 1) lies.
+    void Place(Card& card, int n) const;
+    void PlaceAll();
+};
+
+} // namespace tollmere

@@ -1,0 +1,211 @@
+#include "mainframe.h"
+
+#include "soldoc.h"
+#include "solview.h"
+
+#include <games/card.h>
+#include <games/codes.h>
+#include <platform/lockkeys.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace tollmere {
+
+namespace {
+
+// Each command's status-bar prompt, then after the line break its tooltip.
+struct CommandText {
+    int Id;
+    const char* Text;
+};
+
+constexpr CommandText GameCommands[] = {
+    {129, "Play Fortune's Favor\nFortune's Favor"},
+    {122, "Play Accordion\nAccordion"},
+    {32771, "Play Beleaguered Castle\nBeleaguered Castle"},
+    {102, "Play Calculation\nCalculation"},
+    {133, "Play Quadrille\nQuadrille"},
+    {131, "Play Chameleon\nChameleon"},
+    {130, "Play Four Seasons\nFour Seasons"},
+    {134, "Play Queen's Audience\nQueen's Audience"},
+    {command::Help, "On Line Instructions\nHelp"},
+    {command::About, "About Tollmere\nAbout"},
+    {command::Exit, "Quit Playing\nExit"},
+};
+
+constexpr CommandText ToolCommands[] = {
+    {command::Open, "Open A Previously Saved Game\nOpen"},
+    {command::Save, "Save This Game\nSave"},
+    {command::Color, "Set Table Color\nColor"},
+    {command::Decks, "Change Decks\nDecks"},
+    {command::Record, "Review Record\nRecord"},
+    {command::Sound, "Toggle Sound\nSound"},
+};
+
+constexpr int GameButton = 38, GameImage = 31;
+constexpr int ToolButton = 24, ToolImage = 16;
+constexpr int IndicatorPeriodMs = 250;
+
+} // namespace
+
+CMainFrame::CMainFrame(CSolDoc& doc, const QString& configPath, QWidget* parent) : QMainWindow(parent), doc_(doc)
+{
+    setObjectName(QStringLiteral("MainFrame"));
+    view_ = new CSolView(configPath, this);
+    setCentralWidget(view_);
+    setDockOptions(QMainWindow::AnimatedDocks);
+    BuildToolBars();
+    BuildStatusBar();
+    BuildMenu();
+    UpdateCaption();
+}
+
+CMainFrame::~CMainFrame() { delete view_; }
+
+QAction* CMainFrame::AddCommand(QToolBar* bar, int id, const char* text, const QImage& strip, int index, int side)
+{
+    const QString texts = QString::fromUtf8(text);
+    auto* action = new QAction(this);
+    action->setStatusTip(texts.section(QLatin1Char('\n'), 0, 0));
+    action->setToolTip(texts.section(QLatin1Char('\n'), 1));
+    action->setText(action->toolTip());
+    action->setIcon(QIcon(QPixmap::fromImage(strip.copy(index * side, 0, side, side))));
+    bar->addAction(action);
+    commands_[id] = action;
+    return action;
+}
+
+void CMainFrame::BuildToolBars()
+{
+    gameBar_ = new QToolBar(QStringLiteral("Games"), this);
+    gameBar_->setObjectName(QStringLiteral("GameToolBar"));
+    gameBar_->setIconSize(QSize(GameImage, GameImage));
+    const QImage games = LoadImage(128);
+    int image = 0;
+    for (const CommandText& entry : GameCommands) {
+        if (entry.Id == command::Help)
+            for (int i = 0; i < 2; ++i)
+                gameBar_->addSeparator();
+        QAction* action = AddCommand(gameBar_, entry.Id, entry.Text, games, image++, GameImage);
+        gameBar_->widgetForAction(action)->setFixedSize(GameButton, GameButton);
+        if (IsGame(entry.Id)) {
+            const int id = entry.Id;
+            connect(action, &QAction::triggered, view_, [this, id] { view_->StartGame(id); });
+        }
+    }
+    connect(Command(command::Help), &QAction::triggered, view_, &CSolView::OnHelp);
+    connect(Command(command::About), &QAction::triggered, view_, &CSolView::OnAbout);
+    connect(Command(command::Exit), &QAction::triggered, this, &QWidget::close);
+    addToolBar(Qt::TopToolBarArea, gameBar_);
+
+    toolsBar_ = new QToolBar(QStringLiteral("Tools"), this);
+    toolsBar_->setObjectName(QStringLiteral("ToolsToolBar"));
+    toolsBar_->setIconSize(QSize(ToolImage, ToolImage));
+    const QImage tools = LoadImage(202);
+    image = 0;
+    for (const CommandText& entry : ToolCommands) {
+        QAction* action = AddCommand(toolsBar_, entry.Id, entry.Text, tools, image++, ToolImage);
+        toolsBar_->widgetForAction(action)->setFixedSize(ToolButton, ToolButton);
+    }
+    connect(Command(command::Open), &QAction::triggered, view_, &CSolView::OnOpen);
+    connect(Command(command::Save), &QAction::triggered, view_, &CSolView::OnSave);
+    connect(Command(command::Color), &QAction::triggered, view_, &CSolView::OnColor);
+    connect(Command(command::Decks), &QAction::triggered, view_, &CSolView::OnDecks);
+    connect(Command(command::Record), &QAction::triggered, view_, &CSolView::OnRecord);
+    connect(Command(command::Sound), &QAction::triggered, view_, &CSolView::OnSound);
+    addToolBar(Qt::LeftToolBarArea, toolsBar_);
+
+    for (QToolBar* bar : {gameBar_, toolsBar_}) {
+        bar->setMovable(true);
+        bar->setFloatable(true);
+        bar->setAllowedAreas(Qt::AllToolBarAreas);
+    }
+}
+
+void CMainFrame::BuildStatusBar()
+{
+    // The message pane says "Ready" until a button's prompt covers it.
+    statusBar()->addWidget(new QLabel(QStringLiteral("Ready"), this), 1);
+    const char* names[] = {"CAP", "NUM", "SCRL"};
+    for (int pane = 0; pane < 3; ++pane) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(names[pane]));
+        label->setAlignment(Qt::AlignCenter);
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString::fromLatin1(names[pane])) + 12);
+        statusBar()->addPermanentWidget(label);
+        indicators_[pane] = label;
+    }
+    UpdateIndicators();
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, &CMainFrame::UpdateIndicators);
+    poll->start(IndicatorPeriodMs);
+}
+
+void CMainFrame::UpdateIndicators()
+{
+    const platform::LockKeys keys = platform::lockKeyState();
+    const bool on[] = {keys.caps, keys.num, keys.scroll};
+    for (int pane = 0; pane < 3; ++pane)
+        indicators_[pane]->setText(on[pane] ? indicators_[pane]->objectName() : QString());
+}
+
+void CMainFrame::BuildMenu()
+{
+    // The one drop-down menu. Qt draws a menu without a title as nothing at
+    // all, so it carries the name such items usually go under.
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&View"));
+    toolbarItem_ = gameBar_->toggleViewAction();
+    toolbarItem_->setText(QStringLiteral("&Toolbar"));
+    menu->addAction(toolbarItem_);
+    statusItem_ = menu->addAction(QStringLiteral("Status &Bar"));
+    statusItem_->setCheckable(true);
+    statusItem_->setChecked(true);
+    connect(statusItem_, &QAction::toggled, statusBar(), &QWidget::setVisible);
+    connect(menu->addAction(QStringLiteral("&Sound")), &QAction::triggered, view_, &CSolView::OnSound);
+
+    // The document keys: new rebuilds the table; open and save are the
+    // program's own Open and Save, so a key never writes an empty game.
+    const auto key = [this](QKeySequence::StandardKey standard, auto slot) {
+        auto* action = new QAction(this);
+        action->setShortcut(QKeySequence(standard));
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+    };
+    key(QKeySequence::New, [this] { NewDocument(); });
+    key(QKeySequence::Open, [this] { view_->OnOpen(); });
+    key(QKeySequence::Save, [this] { view_->OnSave(); });
+}
+
+void CMainFrame::UpdateCaption()
+{
+    setWindowTitle(doc_.Title() + QStringLiteral(" - ") + QString::fromLatin1(ApplicationTitle));
+}
+
+void CMainFrame::StartUp()
+{
+    // Large enough for the widest game, within the screen.
+    const QSize wanted(800, 600);
+    const QSize available = screen() ? screen()->availableGeometry().size() : wanted;
+    resize(wanted.boundedTo(available));
+    show();
+    view_->OnInitialUpdate();
+}
+
+void CMainFrame::NewDocument()
+{
+    doc_.OnNewDocument();
+    UpdateCaption();
+    view_->OnInitialUpdate();
+}
+
+} // namespace tollmere

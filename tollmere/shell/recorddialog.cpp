@@ -1,0 +1,147 @@
+#include "recorddialog.h"
+
+#include <games/card.h>
+#include <games/codes.h>
+#include <platform/dialogunits.h>
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+
+namespace tollmere {
+
+namespace {
+
+constexpr int PictureRole = Qt::UserRole;
+
+// Each row whole, whether selected or not: the teal band, the game's picture,
+// a black line along its top, the name in cyan, played in purple, won in
+// green.
+class RecordDelegate : public QStyledItemDelegate {
+public:
+    RecordDelegate(const ConfigBlock& records, QObject* parent) : QStyledItemDelegate(parent), records_(records) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const QRect item = option.rect;
+        const int x = item.left();
+        const int y = item.top();
+        const std::size_t game = std::size_t(index.row());
+        painter->save();
+        painter->fillRect(item, QColor(0, 128, 128));
+        painter->drawImage(QPoint(x + 5, y + 5), LoadImage(index.data(PictureRole).toInt()));
+        painter->setPen(Qt::black);
+        painter->drawLine(item.left(), y, item.right(), y);
+        const auto line = [&](QColor colour, QRect box, const QString& text) {
+            painter->setPen(colour);
+            painter->drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+        };
+        line(QColor(0, 255, 255), QRect(QPoint(x + 40, y), QPoint(x + 150, y + 40) - QPoint(1, 1)),
+             QString::fromUtf8(Games[game].Name));
+        line(QColor(128, 0, 128), QRect(QPoint(x + 160, y + 5), QPoint(x + 210, y + 40) - QPoint(1, 1)),
+             QString::number(records_.Played[game]));
+        line(QColor(0, 255, 0), QRect(QPoint(x + 220, y + 5), QPoint(x + 270, y + 40) - QPoint(1, 1)),
+             QString::number(records_.Won[game]));
+        painter->restore();
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override
+    {
+        return {option.rect.width(), RecordListBox::ItemHeight};
+    }
+
+private:
+    const ConfigBlock& records_;
+};
+
+QLabel* Label(QWidget* parent, const QString& text, const QRect& at, Qt::Alignment align = Qt::AlignLeft)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(at);
+    label->setAlignment(align | Qt::AlignTop);
+    return label;
+}
+
+QLabel* ProgramIcon(QWidget* parent, QPoint at)
+{
+    auto* icon = new QLabel(parent);
+    icon->setPixmap(QGuiApplication::windowIcon().pixmap(32, 32));
+    icon->setGeometry(QRect(at, QSize(32, 32)));
+    return icon;
+}
+
+QPushButton* Button(QDialog* dialog, const QString& text, const QRect& at, bool isDefault)
+{
+    auto* button = new QPushButton(text, dialog);
+    button->setGeometry(at);
+    button->setDefault(isDefault);
+    button->setAutoDefault(isDefault);
+    return button;
+}
+
+} // namespace
+
+RecordListBox::RecordListBox(const ConfigBlock& records, QWidget* parent) : QListWidget(parent)
+{
+    setItemDelegate(new RecordDelegate(records, this));
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameShape(QFrame::StyledPanel);
+    for (std::size_t i = 0; i < Games.size(); ++i) {
+        auto* item = new QListWidgetItem(this);
+        item->setData(PictureRole, 223 + int(i));
+        item->setSizeHint(QSize(0, ItemHeight));
+    }
+}
+
+RecordDialog::RecordDialog(ConfigBlock& records, QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Tollmere"));
+    const platform::DialogUnits du(font());
+    setFixedSize(du.Size(205, 199));
+
+    auto* group = new QGroupBox(QStringLiteral(" Record "), this);
+    group->setGeometry(du.Rect(5, 5, 195, 170));
+    ProgramIcon(this, du.Rect(15, 20, 0, 0).topLeft());
+    Label(this, QStringLiteral("Played :"), du.Rect(50, 25, 30, 10));
+    playedTotal_ = Label(this, QString::number(records.TotalPlayed()), du.Rect(85, 25, 30, 10));
+    Label(this, QStringLiteral("Won :"), du.Rect(130, 25, 25, 10));
+    wonTotal_ = Label(this, QString::number(records.TotalWon()), du.Rect(160, 25, 30, 10));
+    reset_ = Button(this, QStringLiteral("Reset"), du.Rect(15, 45, 35, 12), false);
+    Label(this, QStringLiteral("Played"), du.Rect(105, 50, 30, 10), Qt::AlignHCenter);
+    Label(this, QStringLiteral("Wins"), du.Rect(145, 50, 30, 10), Qt::AlignHCenter);
+
+    list_ = new RecordListBox(records, this);
+    list_->setGeometry(du.Rect(10, 65, 185, 105));
+    QPalette palette = list_->palette();
+    palette.setColor(QPalette::Base, platform::toQColor(records.TableColour));
+    list_->setPalette(palette);
+
+    QPushButton* ok = Button(this, QStringLiteral("OK"), du.Rect(77, 178, 50, 15), true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    // The totals keep what they showed when the dialog opened.
+    connect(reset_, &QPushButton::clicked, this, [this, &records] {
+        records.ResetRecords();
+        list_->viewport()->update();
+    });
+}
+
+WinDialog::WinDialog(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Tollmere"));
+    const platform::DialogUnits du(font());
+    setFixedSize(du.Size(115, 74));
+    auto* group = new QGroupBox(QStringLiteral(" Congratulations "), this);
+    group->setGeometry(du.Rect(5, 5, 105, 45));
+    ProgramIcon(this, du.Rect(15, 20, 0, 0).topLeft());
+    Label(this, QStringLiteral("You Win !"), du.Rect(45, 25, 45, 10));
+    QPushButton* ok = Button(this, QStringLiteral("OK"), du.Rect(32, 55, 50, 14), true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+} // namespace tollmere

@@ -1,0 +1,269 @@
+#include "solview.h"
+
+#include "deckdialog.h"
+#include "filedialogs.h"
+#include "recorddialog.h"
+#include "savedgame.h"
+
+#include <platform/helpviewer.h>
+
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QResizeEvent>
+
+namespace tollmere {
+
+namespace {
+
+constexpr char HelpFileName[] = "tollmere.html";
+
+} // namespace
+
+CSolView::CSolView(QString configPath, QWidget* parent)
+    : QWidget(parent), configPath_(std::move(configPath)), deck_(std::make_unique<CardDeck>())
+{
+    // Every paint covers its area from the off-screen picture.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    // Held cards follow the pointer even after a release outside the window.
+    setMouseTracking(true);
+
+    const LoadedConfig loaded = ReadConfig(configPath_);
+    config_ = loaded.Block;
+    mayWriteConfig_ = loaded.MayWrite;
+    SoundOn = config_.SoundOn != 0;
+    table_ = std::make_unique<GameTable>(*deck_, int(GameId::Title));
+
+    AskOpenPath = [this] { return AskGameFile(this, GameFileDialog::Open); };
+    AskSavePath = [this] { return AskGameFile(this, GameFileDialog::Save); };
+    ReportSaveFailed = [this](const QString& path) {
+        QMessageBox::warning(this, QStringLiteral("Tollmere"),
+                             QStringLiteral("The game could not be saved to %1.").arg(path));
+    };
+    AskColour = [this](platform::ColorRef& colour, platform::CustomColours& custom) {
+        return platform::chooseColour(this, colour, custom);
+    };
+    AskDeck = [this] {
+        DeckDialog dialog(config_, this);
+        dialog.exec();
+    };
+    ShowRecord = [this] {
+        RecordDialog dialog(config_, this);
+        dialog.exec();
+    };
+    ShowWin = [this] {
+        WinDialog dialog(this);
+        dialog.exec();
+    };
+    ShowHelp = [this](int context) {
+        const QString file = platform::helpFilePath(QString::fromLatin1(HelpFileName));
+        if (context == 0)
+            platform::showHelpContents(this, file);
+        else
+            platform::showHelpContext(this, file, context);
+    };
+}
+
+CSolView::~CSolView()
+{
+    config_.SoundOn = SoundOn ? 1 : 0;
+    if (mayWriteConfig_)
+        WriteConfig(configPath_, config_);
+    // No pile may outlive the cards it points at.
+    surface_.reset();
+    table_.reset();
+    deck_.reset();
+}
+
+void CSolView::RebuildTable()
+{
+    surface_.reset();
+    surface_ = std::make_unique<TableSurface>(*deck_, size(), table_->GameId, config_.TableColour, config_.CardBackId);
+    table_->Layout(width(), height());
+    dirty_ = {};
+}
+
+void CSolView::OnInitialUpdate()
+{
+    RebuildTable();
+    RepaintWhole();
+}
+
+void CSolView::StartGame(int gameId)
+{
+    table_.reset();
+    dirty_ = Rect::At(0, 0, width(), height());
+    table_ = std::make_unique<GameTable>(*deck_, gameId);
+    table_->Layout(width(), height());
+    RebuildTable();
+    RepaintWhole();
+    config_.CountPlay(gameId);
+}
+
+bool CSolView::LoadGame(const QString& path)
+{
+    const std::optional<SavedGame> saved = ReadSavedGame(path);
+    if (!saved)
+        return false;
+    StartGame(saved->GameId);
+    RestoreCards(*table_, *saved);
+    RepaintWhole();
+    return true;
+}
+
+bool CSolView::SaveGameTo(const QString& path)
+{
+    // Cards still held (their release fell outside the window) go home first,
+    // so that every card is in the file.
+    if (GameFrame* frame = table_->Frame(); frame && frame->DragPile) {
+        frame->ReturnHeld(dirty_);
+        RepaintDirty();
+    }
+    return SaveGame(*table_, path);
+}
+
+void CSolView::OnAbout() { StartGame(int(GameId::Title)); }
+
+void CSolView::OnHelp()
+{
+    int context = 0;
+    for (const GameInfo& game : Games)
+        if (int(game.Id) == table_->GameId)
+            context = game.HelpContext;
+    if (ShowHelp)
+        ShowHelp(context);
+}
+
+void CSolView::OnOpen()
+{
+    const QString path = AskOpenPath ? AskOpenPath() : QString();
+    if (!path.isEmpty())
+        LoadGame(path);
+}
+
+void CSolView::OnSave()
+{
+    // With the title showing there is no game to save, and no file is made.
+    if (!IsGame(table_->GameId))
+        return;
+    const QString path = AskSavePath ? AskSavePath() : QString();
+    if (!path.isEmpty() && !SaveGameTo(path) && ReportSaveFailed)
+        ReportSaveFailed(path);
+}
+
+void CSolView::OnColor()
+{
+    if (AskColour && AskColour(config_.TableColour, config_.CustomColours)) {
+        RebuildTable();
+        RepaintWhole();
+    }
+}
+
+void CSolView::OnDecks()
+{
+    if (AskDeck)
+        AskDeck();
+    RebuildTable();
+    RepaintWhole();
+}
+
+void CSolView::OnRecord()
+{
+    if (ShowRecord)
+        ShowRecord();
+}
+
+void CSolView::OnSound() { SoundOn = !SoundOn; }
+
+void CSolView::paintEvent(QPaintEvent* event)
+{
+    if (!surface_)
+        return;
+    if (dirty_.IsEmpty())
+        dirty_ = Rect::At(0, 0, width(), height());
+    surface_->Paint(dirty_);
+    dirty_ = {};
+    // The composition is right everywhere once the dirty part is composed:
+    // whatever the window system asks for is a plain copy.
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(event->rect(), surface_->Composition, event->rect());
+}
+
+void CSolView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (surface_) {
+        RebuildTable();
+        RepaintWhole();
+    }
+}
+
+bool CSolView::Inside(const QMouseEvent* event) const
+{
+    // Qt grabs the mouse while a button is down; the table does not, so what
+    // happens outside the window is not seen.
+    return rect().contains(event->position().toPoint());
+}
+
+void CSolView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && Inside(event)) {
+        const QPoint at = event->position().toPoint();
+        table_->PickUp(dirty_, at.x(), at.y());
+        RepaintDirty();
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void CSolView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (Inside(event)) {
+        const QPoint at = event->position().toPoint();
+        table_->Drag(dirty_, at.x(), at.y());
+        RepaintDirty();
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void CSolView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && Inside(event)) {
+        const QPoint at = event->position().toPoint();
+        table_->Drop(dirty_, at.x(), at.y());
+        RepaintDirty();
+        // One win per deal: the dialog once, then the table stays won.
+        if (table_->Won == 0 && table_->WinTest(config_) == 1) {
+            if (ShowWin)
+                ShowWin();
+            table_->Won = 1;
+        }
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+bool CSolView::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && surface_ && isVisible())
+        RepaintWhole();
+    return QWidget::event(event);
+}
+
+void CSolView::RepaintDirty()
+{
+    const Rect area = dirty_.Intersected(Rect::At(0, 0, width(), height()));
+    if (!area.IsEmpty())
+        repaint(area.ToQRect());
+    else
+        dirty_ = {};
+}
+
+void CSolView::RepaintWhole()
+{
+    dirty_ = {};
+    repaint();
+}
+
+} // namespace tollmere

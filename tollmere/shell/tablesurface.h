@@ -1,0 +1,47 @@
+#pragma once
+// The off-screen picture of the table: a background of the table colour with
+// the outlines of the game's pile places, and a composition onto which the
+// cards touching a repaint rectangle are copied before it goes to the screen.
+#include <games/carddeck.h>
+#include <platform/colour.h>
+
+#include <QImage>
+#include <QSize>
+#include <span>
+
+namespace tollmere {
+
+struct Offset {
+    int dx;
+    int dy;
+};
+
+// The outline places of a game, from the top-left corner of its table, in
+// drawing order; none for the title picture.
+std::span<const Offset> OutlinePlaces(int gameId);
+
+// The back bitmap to draw for `cardBackId`: one of the nine backs, else the
+// first.
+int BackBitmap(int cardBackId);
+
+class TableSurface {
+public:
+    // The background drawn for the client size, the deck's extent and the
+    // game in play; the back loaded for the face-down cards.
+    TableSurface(const CardDeck& deck, QSize client, int gameId, platform::ColorRef tableColour, int cardBackId);
+
+    // Recomposes the part of the table that `area` touches: the background,
+    // then every card meeting it (grown until no more cards meet it), in
+    // paint order. Returns the rectangle of Composition to copy to the
+    // screen.
+    Rect Paint(const Rect& area);
+
+    QImage Background;
+    QImage Composition;
+    QImage BackImage;
+
+private:
+    const CardDeck& deck_;
+};
+
+} // namespace tollmere
