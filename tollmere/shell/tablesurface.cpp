@@ -82,26 +82,13 @@ TableSurface::TableSurface(const CardDeck& deck, QSize client, int gameId, platf
 
 Rect TableSurface::Paint(const Rect& area)
 {
-    const Rect client = Rect::At(0, 0, Composition.width(), Composition.height());
-    Rect paint = area;
-    // Grown until no card meets it only in its grown part: a card earlier in
-    // the paint order is then never left half covered by background.
-    for (bool grew = true; grew;) {
-        grew = false;
-        for (const auto& card : deck_.Cards) {
-            if (!card->Bounds.Intersects(paint))
-                continue;
-            const Rect united = paint.United(card->Bounds);
-            if (united != paint) {
-                paint = united;
-                grew = true;
-            }
-        }
-    }
-    const Rect visible = paint.Intersected(client);
+    const Rect visible = area.Intersected(Rect::At(0, 0, Composition.width(), Composition.height()));
     if (visible.IsEmpty())
         return {};
     platform::copyArea(Composition, Background, visible);
+    // Every card meeting the area is copied in paint order, clipped to it: the
+    // area comes out exactly as a whole repaint would draw it, whatever part
+    // of a card it cuts, and the cost follows the area alone.
     for (const auto& card : deck_.Cards) {
         if (!card->Bounds.Intersects(visible))
             continue;

@@ -30,9 +30,8 @@ public:
     // game in play; the back loaded for the face-down cards.
     TableSurface(const CardDeck& deck, QSize client, int gameId, platform::ColorRef tableColour, int cardBackId);
 
-    // Recomposes the part of the table that `area` touches: the background,
-    // then every card meeting it (grown until no more cards meet it), in
-    // paint order. Returns the rectangle of Composition to copy to the
+    // Recomposes `area` of the table: the background, then the cards that
+    // meet it, in paint order. Returns the part of Composition to copy to the
     // screen.
     Rect Paint(const Rect& area);
 
