@@ -1,6 +1,7 @@
-// Start-up of the real quenby under a private Xvfb: the time from starting
-// the process to the first frame of the start-up table on the screen, and the
-// resident memory once it has settled. Each iteration is one start.
+// Start-up of a real program (quenby or tollmere, chosen when built) under a
+// private Xvfb: the time from starting the process to the first frame of its
+// start-up table on the screen, and the resident memory once it has settled.
+// Each iteration is one start, with no settings file, in a fresh folder.
 #include <benchmark/benchmark.h>
 
 #include <X11/Xlib.h>
@@ -24,8 +25,11 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The table colour of a first start (no settings file): 0x800080.
-constexpr unsigned long TablePixel = 0x800080;
+// The table colour of a first start (no settings file), and where in the
+// window to look for it: the bottom-left corner below quenby's menu bar, the
+// middle of the right edge beside tollmere's title picture.
+constexpr unsigned long TablePixel = TABLE_PIXEL;
+constexpr bool ProbeRightEdge = PROBE_RIGHT_EDGE;
 
 struct Xvfb {
     pid_t pid = 0;
@@ -69,11 +73,11 @@ Xvfb& Server()
     return server;
 }
 
-std::string Quenby()
+std::string Program()
 {
-    if (const char* path = std::getenv("QUENBY"))
+    if (const char* path = std::getenv("PROGRAM"))
         return path;
-    return QUENBY_PATH;
+    return PROGRAM_PATH;
 }
 
 long ResidentKiB(pid_t pid)
@@ -86,14 +90,16 @@ long ResidentKiB(pid_t pid)
     return 0;
 }
 
-// True once the bottom-left corner of the window shows the table colour: the
-// table has been painted below the menu bar.
+// True once the probed point of the window shows the table colour: the table
+// has been painted.
 bool TableShown(Display* display, Window window)
 {
     XWindowAttributes attributes;
     if (!XGetWindowAttributes(display, window, &attributes) || attributes.map_state != IsViewable)
         return false;
-    XImage* image = XGetImage(display, window, 4, attributes.height - 5, 1, 1, AllPlanes, ZPixmap);
+    const int x = ProbeRightEdge ? attributes.width - 5 : 4;
+    const int y = ProbeRightEdge ? attributes.height / 2 : attributes.height - 5;
+    XImage* image = XGetImage(display, window, x, y, 1, 1, AllPlanes, ZPixmap);
     if (!image)
         return false;
     const unsigned long pixel = XGetPixel(image, 0, 0) & 0xFFFFFF;
@@ -130,7 +136,9 @@ Start OneStart(const std::string& configHome)
         setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
         setenv("QT_QPA_PLATFORM", "xcb", 1);
         freopen("/dev/null", "w", stderr);
-        const std::string program = Quenby();
+        if (chdir(configHome.c_str()) != 0)
+            _exit(126);
+        const std::string program = Program();
         execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -170,9 +178,9 @@ Start OneStart(const std::string& configHome)
     return result;
 }
 
-void QuenbyStartUp(benchmark::State& state)
+void StartUp(benchmark::State& state)
 {
-    char pattern[] = "/tmp/quenby-bench.XXXXXX";
+    char pattern[] = "/tmp/startup-bench.XXXXXX";
     const char* home = mkdtemp(pattern);
     if (!home) {
         state.SkipWithError("no temporary folder");
@@ -195,7 +203,7 @@ void QuenbyStartUp(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(QuenbyStartUp)
+BENCHMARK(StartUp)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)

@@ -1,0 +1,54 @@
+// The cost of one pointer move while dragging a run of six cards over a
+// dealt Beleaguered Castle: Drag, the Paint of the rectangle it reports, and
+// the copy of that rectangle to a window-sized picture standing for the
+// screen. The figure should not depend on the window's size.
+#include <games/frame.h>
+#include <games/gametable.h>
+#include <platform/localtime.h>
+#include <shell/configblock.h>
+#include <shell/tablesurface.h>
+
+#include <benchmark/benchmark.h>
+
+#include <QPainter>
+
+namespace {
+
+using namespace tollmere;
+
+void DragRunOfSix(benchmark::State& state)
+{
+    const QSize size(int(state.range(0)), int(state.range(1)));
+    platform::setFixedLocalTime(platform::LocalTime{12, 0, 0});
+    SoundOn = false;
+    CardDeck deck;
+    GameTable table(deck, int(GameId::BeleagueredCastle));
+    table.Layout(size.width(), size.height());
+    const ConfigBlock config;
+    TableSurface surface(deck, size, table.GameId, config.TableColour, config.CardBackId);
+    QImage screen(size, QImage::Format_RGB32);
+    Rect dirty;
+    surface.Paint(Rect::At(0, 0, size.width(), size.height()));
+
+    // The whole first row, lifted by its first card's strip.
+    const Pile& row = table.Frame()->At(0);
+    const QPoint start(row.X + 5, row.Y + 40);
+    table.PickUp(dirty, start.x(), start.y());
+    int step = 0;
+    for (auto _ : state) {
+        // Back and forth across the rows and foundations, 7 pixels a move.
+        const int offset = (step++ % 60) * 7;
+        table.Drag(dirty, start.x() + offset, start.y() + offset / 2);
+        const Rect area = surface.Paint(dirty);
+        dirty = {};
+        QPainter painter(&screen);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(area.ToQRect(), surface.Composition, area.ToQRect());
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+}
+BENCHMARK(DragRunOfSix)->Args({800, 600})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
