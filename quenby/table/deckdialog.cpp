@@ -2,12 +2,11 @@
 
 #include "card.h"
 
-#include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
-#include <QVBoxLayout>
 
 namespace quenby {
 
@@ -56,23 +55,39 @@ DeckDialog::DeckDialog(int cardBackId, platform::ColorRef tableColour, QWidget* 
     setWindowTitle(QStringLiteral("Decks"));
     const QColor table = ToQColor(tableColour);
 
-    list_->setViewMode(QListView::IconMode);
-    list_->setFlow(QListView::LeftToRight);
+    // Laid out in dialog units of the default font at 8 point: a quarter of
+    // its average character width across, an eighth of its height down.
+    QFont eightPoint = font();
+    eightPoint.setPointSize(8);
+    setFont(eightPoint);
+    const QFontMetrics metrics(eightPoint);
+    const qreal unitX =
+        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0 / 4;
+    const qreal unitY = metrics.height() / 8.0;
+    const auto units = [&](int x, int y, int width, int height) {
+        return QRect(qRound(x * unitX), qRound(y * unitY), qRound(width * unitX), qRound(height * unitY));
+    };
+    setFixedSize(units(0, 0, 151, 114).size());
+
+    // A multi-column list: the backs run down a column and on into the next,
+    // one column 91 pixels wide after another.
+    list_->setGeometry(units(4, 5, 140, 85));
+    list_->setViewMode(QListView::ListMode);
+    list_->setFlow(QListView::TopToBottom);
     list_->setWrapping(true);
-    list_->setResizeMode(QListView::Adjust);
     list_->setMovement(QListView::Static);
+    list_->setResizeMode(QListView::Adjust);
     list_->setUniformItemSizes(true);
     list_->setGridSize(QSize(CellWidth, CellHeight));
     list_->setSpacing(0);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    list_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     list_->setItemDelegate(new BackDelegate(table, list_));
     QPalette palette = list_->palette();
     palette.setColor(QPalette::Base, table);
     list_->setPalette(palette);
-    // Three cells a row and a little over two rows in view.
-    list_->setMinimumSize(3 * CellWidth + 2 * list_->frameWidth() + 20, 2 * CellHeight + 2 * list_->frameWidth());
 
     for (int back : Backs) {
         auto* item = new QListWidgetItem(list_);
@@ -84,14 +99,22 @@ DeckDialog::DeckDialog(int cardBackId, platform::ColorRef tableColour, QWidget* 
     if (!list_->currentItem() || list_->currentItem()->data(BackRole).toInt() != cardBackId)
         list_->clearSelection();
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setGeometry(units(17, 95, 50, 15));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setGeometry(units(83, 95, 50, 15));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(list_);
-    layout->addWidget(buttons);
+void DeckDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The chosen back is in view when the dialog opens.
+    if (QListWidgetItem* current = list_->currentItem(); current && current->isSelected())
+        list_->scrollToItem(current);
 }
 
 int DeckDialog::SelectedBack() const
