@@ -141,6 +141,31 @@ TEST(Drawing, TheCarouselIsRepaintedThroughItsDirtyRectangles)
     EXPECT_TRUE(table.Grab() == table.Composed());
 }
 
+TEST(Drawing, AMoveAfterTheCarouselTurnedOverAGameRepaintsThePlacesCardsLeft)
+{
+    // Ctrl+N during a game sets the dealt cards drifting along the carousel;
+    // the next drop lays its pile out again, snapping them back.
+    for (int ticks = 2; ticks <= 12; ++ticks) {
+        SCOPED_TRACE(ticks);
+        test::TableHarness table;
+        table.Start(GameId::GranniesClock);
+        table.View().InitialUpdateAgain();
+        for (int tick = 0; tick < ticks; ++tick)
+            ASSERT_TRUE(table.Tick());
+        Pile& centre = table.PileAt(12);
+        const Card* card = centre.Top();
+        const int hour = card->Rank == 13 ? 12 : card->Rank == 12 ? 0 : card->Rank;
+        ASSERT_NE(card->Bounds, centre.GetRect()) << "the card has drifted";
+        // Released where the card lies square on its hour, not where the
+        // drifted cards were.
+        table.DragTo(test::TableHarness::CentreOf(centre.GetRect()),
+                     test::TableHarness::CentreOf(table.PileAt(hour).GetRect()) - QPoint(5 * ticks, 0));
+        ASSERT_EQ(table.PileAt(hour).Bottom(), card);
+        const QImage incremental = table.Composed();
+        EXPECT_TRUE(incremental == table.ComposedWhole());
+    }
+}
+
 TEST(Drawing, ChoosingABackTurnsEveryFaceDownCardAndTheStock)
 {
     test::TableHarness table;
