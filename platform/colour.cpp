@@ -1,29 +1,11 @@
 #include "platform/colour.h"
 
+#include "platform/toolkitsettings.h"
+
 #include <QColorDialog>
-#include <QSettings>
 #include <algorithm>
 
 namespace platform {
-
-namespace {
-
-// Qt's colour dialog keeps the custom colours in a settings file of its own
-// ("QtProject.conf" in the config folder), written whenever they were set.
-// The program keeps them in its own settings file and must leave no other,
-// so the toolkit's per-user settings are pointed at a folder that can never
-// exist: they read as empty and their writes fail silently.
-void keepToolkitSettingsUnwritten()
-{
-    static const bool done = [] {
-        for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
-            QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null/no-toolkit-settings"));
-        return true;
-    }();
-    Q_UNUSED(done);
-}
-
-} // namespace
 
 QColor toQColor(ColorRef colour)
 {
@@ -38,6 +20,7 @@ ColorRef fromQColor(const QColor& colour)
 
 bool chooseColour(QWidget* owner, ColorRef& colour, CustomColours& custom)
 {
+    // The custom colours live in the program's own settings, not the toolkit's.
     keepToolkitSettingsUnwritten();
     // The custom slots are shared by every colour dialog of the process: fill
     // them with the program's own colours and take them back afterwards, even

@@ -1,10 +1,12 @@
 // The colour chooser: conversions of 0x00BBGGRR values and the dialog's OK and
 // Cancel with the program's sixteen custom colours.
 #include "platform/colour.h"
+#include "platform/toolkitsettings.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QStandardPaths>
 #include <QPushButton>
 #include <QTimer>
@@ -100,7 +102,7 @@ TEST(Colour, CancelKeepsTheColourButNotTheOldCustomColours)
     EXPECT_EQ(std::count(custom.begin(), custom.end(), 0xFFFFFFu), 14);
 }
 
-TEST(Colour, TheDialogLeavesNoSettingsFileOfItsOwn)
+TEST(Colour, TheDialogsLeaveNoSettingsFileOfTheToolkits)
 {
     // Where the toolkit would keep its dialogs' settings.
     const QString toolkitFile =
@@ -115,5 +117,9 @@ TEST(Colour, TheDialogLeavesNoSettingsFileOfItsOwn)
         chooseColour(nullptr, colour, custom);
         ASSERT_TRUE(found);
     }
+    EXPECT_FALSE(QFile::exists(toolkitFile));
+    // The file dialogs keep their folders there too.
+    keepToolkitSettingsUnwritten();
+    delete new QFileDialog;
     EXPECT_FALSE(QFile::exists(toolkitFile));
 }
