@@ -1,84 +1,64 @@
 #include "platform/files.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <cerrno>
-
 namespace platform {
 
-namespace {
-
-// Follows a chain of symlinks to the path that is finally written, even when
-// the last link dangles (the file is then created where it points).
-QString resolvedTarget(const QString& path)
+FileBytes readRegularFile(const QString& path, qint64 maxBytes)
 {
-    QFileInfo info(path);
-    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
-        info.setFile(info.symLinkTarget());
-    return info.isSymLink() ? QString() : info.absoluteFilePath();
-}
-
-} // namespace
-
-std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes)
-{
+    FileBytes result;
     const QByteArray name = QFile::encodeName(path);
-    struct stat before {};
-    if (name.isEmpty() || ::stat(name.constData(), &before) != 0 || !S_ISREG(before.st_mode)
-        || before.st_size > maxBytes)
-        return std::nullopt;
-    // Non-blocking, so that a pipe or device put there since the check opens
-    // at once; the open file is checked again.
+    // O_NONBLOCK: opening a pipe with no writer would otherwise wait for one.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    std::optional<QByteArray> result;
-    struct stat opened {};
-    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_size <= maxBytes) {
-        // One byte more than allowed shows a file that grew past the cap.
-        QByteArray data(qsizetype(opened.st_size) + 1, Qt::Uninitialized);
-        qsizetype have = 0;
-        bool failed = false;
-        while (have < data.size()) {
-            const ssize_t got = ::read(fd, data.data() + have, size_t(data.size() - have));
-            if (got < 0 && errno == EINTR)
+    if (fd < 0) {
+        result.Status = (errno == ENOENT || errno == ENOTDIR) ? FileStatus::Missing : FileStatus::Failed;
+        return result;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        result.Status = FileStatus::Failed;
+    } else if (!S_ISREG(info.st_mode)) {
+        result.Status = FileStatus::NotRegular;
+    } else {
+        result.Status = FileStatus::Read;
+        const qint64 wanted = std::max<qint64>(0, std::min<qint64>(maxBytes, info.st_size));
+        result.Bytes.resize(wanted);
+        qint64 got = 0;
+        while (got < wanted) {
+            const ssize_t n = ::read(fd, result.Bytes.data() + got, std::size_t(wanted - got));
+            if (n < 0 && errno == EINTR)
                 continue;
-            if (got < 0) {
-                failed = true;
+            if (n < 0) {
+                result.Status = FileStatus::Failed;
                 break;
             }
-            if (got == 0)
-                break;
-            have += got;
-            if (have == data.size() && have <= maxBytes)
-                data.resize(std::min<qsizetype>(maxBytes + 1, data.size() * 2));
+            if (n == 0)
+                break; // the file shrank while we read it
+            got += n;
         }
-        if (!failed && have <= maxBytes) {
-            data.truncate(have);
-            result = std::move(data);
-        }
+        result.Bytes.truncate(result.Status == FileStatus::Read ? got : 0);
     }
     ::close(fd);
     return result;
 }
 
-bool writeFileWhole(const QString& path, const QByteArray& data)
+bool writeFileWhole(const QString& path, QByteArrayView bytes)
 {
-    const QString target = resolvedTarget(path);
-    if (target.isEmpty())
-        return false;
-    struct stat existing {};
-    if (::stat(QFile::encodeName(target).constData(), &existing) == 0 && !S_ISREG(existing.st_mode))
-        return false;
-    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
+    QFileInfo info(path);
+    // Through a symlink to what it names, so the link stays a link.
+    QString target = path;
+    for (int hops = 0; info.isSymLink() && hops < 40; ++hops) {
+        target = info.symLinkTarget();
+        info = QFileInfo(target);
+    }
+    if (info.exists() && !info.isFile())
         return false;
     QSaveFile file(target);
     file.setDirectWriteFallback(true);
@@ -86,7 +66,7 @@ bool writeFileWhole(const QString& path, const QByteArray& data)
     // buffered QSaveFile can commit the part that fitted and report success.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    if (file.write(data) != data.size()) {
+    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
         file.cancelWriting();
         return false;
     }

@@ -1,27 +1,34 @@
 #pragma once
-// Reading and writing whole files without ever hanging on what stands at a
-// path: settings, configuration and saved games all go through these two.
+// Reading and writing the small files the programs keep (settings, records,
+// saved games) so that no file can hang a start and no write can leave a file
+// half written.
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
-#include <optional>
 
 namespace platform {
 
-// The bytes of `path` when it names a regular file (a symlink is followed) of
-// at most `maxBytes`, read once. Anything else gives nullopt: a missing file,
-// a folder, a pipe, a socket or a device (never opened in a way that can
-// block), a file larger than `maxBytes`, or a failed read.
-std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes);
+enum class FileStatus {
+    Read,       // a regular file, read (up to the cap asked for)
+    Missing,    // nothing at that name
+    NotRegular, // a directory, pipe, device or the like: never read, never to be written
+    Failed,     // there but unreadable (permissions, an I/O error)
+};
 
-// Replaces the file at `path` with `data`, whole or not at all: the bytes go
-// to a new file beside it that is then renamed over it, so a full disk or a
-// crash leaves the old file as it was. A symlink is written through to its
-// target (the link stays a link). When the folder cannot take a new file but
-// the file itself is writable, the file is rewritten in place instead.
-// An existing file keeps its permissions; a new one gets 0644 under the
-// umask, and missing folders on its way are made. Anything that exists and
-// is not a regular file (a folder, a pipe, a device) is never written.
-// False when nothing was written.
-bool writeFileWhole(const QString& path, const QByteArray& data);
+struct FileBytes {
+    FileStatus Status = FileStatus::Missing;
+    QByteArray Bytes;
+};
+
+// The first `maxBytes` bytes of a regular file. Opening never blocks (a pipe
+// or a device is refused before anything is read), so a hostile name cannot
+// hang the caller; symlinks are followed.
+FileBytes readRegularFile(const QString& path, qint64 maxBytes);
+
+// Replaces the file with `bytes`, whole or not at all: written beside it and
+// renamed over it, or written in place when its folder cannot take a new file.
+// A symlink is written through to its target; an existing file keeps its
+// permissions. Refuses (false) a name that exists and is not a regular file.
+bool writeFileWhole(const QString& path, QByteArrayView bytes);
 
 } // namespace platform

@@ -114,10 +114,12 @@ QString profilePath(const QString& fileName)
 ProfileFile ProfileFile::load(const QString& filePath)
 {
     ProfileFile profile;
-    if (const auto data = readRegularFile(filePath, MaxBytes))
-        profile.lines_ = splitLines<Line>(*data);
+    // One byte past the limit shows a file too large to take whole.
+    const FileBytes file = readRegularFile(filePath, MaxBytes + 1);
+    if (file.Status == FileStatus::Read && file.Bytes.size() <= MaxBytes)
+        profile.lines_ = splitLines<Line>(file.Bytes);
     else
-        profile.replaceable_ = !QFileInfo::exists(filePath);
+        profile.replaceable_ = file.Status == FileStatus::Missing;
     return profile;
 }
 
@@ -210,7 +212,7 @@ QByteArray ProfileFile::bytes() const
 
 bool ProfileFile::save(const QString& filePath) const
 {
-    return replaceable_ && writeFileWhole(filePath, bytes());
+    return replaceable_ && QDir().mkpath(QFileInfo(filePath).absolutePath()) && writeFileWhole(filePath, bytes());
 }
 
 QString readProfileString(const QString& filePath, const QString& section, const QString& key,

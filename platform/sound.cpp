@@ -123,8 +123,9 @@ private:
             const QString path = soundFilePath(next.fileName, next.places);
             if (path.isEmpty())
                 continue;
-            if (const auto bytes = readRegularFile(path, MaxWaveBytes))
-                if (const auto wave = parseWave(*bytes))
+            const FileBytes file = readRegularFile(path, MaxWaveBytes);
+            if (file.Status == FileStatus::Read)
+                if (const auto wave = parseWave(file.Bytes))
                     play(*wave);
         }
     }

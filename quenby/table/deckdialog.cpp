@@ -2,7 +2,8 @@
 
 #include "card.h"
 
-#include <QFontMetrics>
+#include <platform/dialogunits.h>
+
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -55,23 +56,16 @@ DeckDialog::DeckDialog(int cardBackId, platform::ColorRef tableColour, QWidget* 
     setWindowTitle(QStringLiteral("Decks"));
     const QColor table = ToQColor(tableColour);
 
-    // Laid out in dialog units of the default font at 8 point: a quarter of
-    // its average character width across, an eighth of its height down.
+    // Laid out in dialog units of the default font at 8 point.
     QFont eightPoint = font();
     eightPoint.setPointSize(8);
     setFont(eightPoint);
-    const QFontMetrics metrics(eightPoint);
-    const qreal unitX =
-        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0 / 4;
-    const qreal unitY = metrics.height() / 8.0;
-    const auto units = [&](int x, int y, int width, int height) {
-        return QRect(qRound(x * unitX), qRound(y * unitY), qRound(width * unitX), qRound(height * unitY));
-    };
-    setFixedSize(units(0, 0, 151, 114).size());
+    const platform::DialogUnits units(eightPoint);
+    setFixedSize(units.Size(151, 114));
 
     // A multi-column list: the backs run down a column and on into the next,
     // one column 91 pixels wide after another.
-    list_->setGeometry(units(4, 5, 140, 85));
+    list_->setGeometry(units.Rect(4, 5, 140, 85));
     list_->setViewMode(QListView::ListMode);
     list_->setFlow(QListView::TopToBottom);
     list_->setWrapping(true);
@@ -100,10 +94,10 @@ DeckDialog::DeckDialog(int cardBackId, platform::ColorRef tableColour, QWidget* 
         list_->clearSelection();
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(units(17, 95, 50, 15));
+    ok->setGeometry(units.Rect(17, 95, 50, 15));
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setGeometry(units(83, 95, 50, 15));
+    cancel->setGeometry(units.Rect(83, 95, 50, 15));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
