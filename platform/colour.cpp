@@ -1,5 +1,7 @@
 #include "platform/colour.h"
 
+#include "platform/toolkitsettings.h"
+
 #include <QColorDialog>
 #include <algorithm>
 
@@ -18,6 +20,8 @@ ColorRef fromQColor(const QColor& colour)
 
 bool chooseColour(QWidget* owner, ColorRef& colour, CustomColours& custom)
 {
+    // The custom colours live in the program's own settings, not the toolkit's.
+    keepToolkitSettingsUnwritten();
     // The custom slots are shared by every colour dialog of the process: fill
     // them with the program's own colours and take them back afterwards, even
     // after a cancel, since the player may have changed them either way.

@@ -1,11 +1,9 @@
 #include "platform/profile.h"
 
-#include <QByteArray>
+#include "platform/files.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QList>
-#include <QSaveFile>
 #include <optional>
 
 namespace platform {
@@ -14,14 +12,10 @@ namespace {
 
 // The file is handled as raw lines so that every line we do not change is
 // written back byte for byte, whatever its encoding or line ending.
-struct IniLine {
-    QByteArray text;   // without its line ending
-    QByteArray ending; // "\n", "\r\n" or empty for a last line without one
-};
-
-QList<IniLine> splitLines(const QByteArray& data)
+template <class Line>
+QList<Line> splitLines(const QByteArray& data)
 {
-    QList<IniLine> lines;
+    QList<Line> lines;
     qsizetype start = 0;
     while (start < data.size()) {
         const qsizetype newline = data.indexOf('\n', start);
@@ -65,9 +59,9 @@ struct Parsed {
     QByteArray value;
 };
 
-Parsed parseLine(const IniLine& line, bool firstLine)
+Parsed parseLine(const QByteArray& line, bool firstLine)
 {
-    QByteArrayView text = line.text;
+    QByteArrayView text = line;
     if (firstLine && text.startsWith("\xEF\xBB\xBF"))
         text = text.sliced(3);
     const QByteArray trimmed = trimmedBlanks(text);
@@ -117,19 +111,27 @@ QString profilePath(const QString& fileName)
     return base + u'/' + fileName;
 }
 
-QString readProfileString(const QString& filePath, const QString& section, const QString& key,
-                          const QString& defaultValue, int bufferChars)
+ProfileFile ProfileFile::load(const QString& filePath)
+{
+    ProfileFile profile;
+    // One byte past the limit shows a file too large to take whole.
+    const FileBytes file = readRegularFile(filePath, MaxBytes + 1);
+    if (file.Status == FileStatus::Read && file.Bytes.size() <= MaxBytes)
+        profile.lines_ = splitLines<Line>(file.Bytes);
+    else
+        profile.replaceable_ = file.Status == FileStatus::Missing;
+    return profile;
+}
+
+QString ProfileFile::value(const QString& section, const QString& key, const QString& defaultValue,
+                           int bufferChars) const
 {
     const auto fitted = [bufferChars](const QString& text) {
         return bufferChars <= 0 ? QString() : text.left(bufferChars - 1);
     };
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return fitted(defaultValue);
-    const QList<IniLine> lines = splitLines(file.readAll());
     bool inSection = false;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const Parsed parsed = parseLine(lines[i], i == 0);
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
+        const Parsed parsed = parseLine(lines_[i].text, i == 0);
         if (parsed.section) {
             inSection = sameName(*parsed.section, section);
             continue;
@@ -140,25 +142,13 @@ QString readProfileString(const QString& filePath, const QString& section, const
     return fitted(defaultValue);
 }
 
-bool writeProfileString(const QString& filePath, const QString& section, const QString& key,
-                        const QString& value)
+bool ProfileFile::setValue(const QString& section, const QString& key, const QString& value)
 {
     if (!writable(section, key, value))
         return false;
-
-    QByteArray old;
-    {
-        QFile file(filePath);
-        if (file.exists()) {
-            if (!file.open(QIODevice::ReadOnly))
-                return false; // never replace a file we could not read
-            old = file.readAll();
-        }
-    }
-    QList<IniLine> lines = splitLines(old);
     // New lines use the file's own line ending.
     QByteArray ending = "\n";
-    for (const IniLine& line : lines) {
+    for (const Line& line : lines_) {
         if (!line.ending.isEmpty()) {
             ending = line.ending;
             break;
@@ -171,8 +161,8 @@ bool writeProfileString(const QString& filePath, const QString& section, const Q
     qsizetype lastContent = -1;
     qsizetype keyLine = -1;
     QByteArray keyText;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const Parsed parsed = parseLine(lines[i], i == 0);
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
+        const Parsed parsed = parseLine(lines_[i].text, i == 0);
         if (parsed.section) {
             if (sectionLine >= 0)
                 break;
@@ -182,7 +172,7 @@ bool writeProfileString(const QString& filePath, const QString& section, const Q
         }
         if (sectionLine < 0)
             continue;
-        if (!trimmedBlanks(lines[i].text).isEmpty())
+        if (!trimmedBlanks(lines_[i].text).isEmpty())
             lastContent = i;
         if (parsed.key && sameName(*parsed.key, key)) {
             keyLine = i;
@@ -192,44 +182,50 @@ bool writeProfileString(const QString& filePath, const QString& section, const Q
     }
 
     const auto terminateLast = [&] {
-        if (!lines.isEmpty() && lines.last().ending.isEmpty())
-            lines.last().ending = ending;
+        if (!lines_.isEmpty() && lines_.last().ending.isEmpty())
+            lines_.last().ending = ending;
     };
     if (keyLine >= 0) {
         // The key keeps its spelling in the file; only the value changes.
-        lines[keyLine].text = keyText + '=' + newValue;
+        lines_[keyLine].text = keyText + '=' + newValue;
     } else if (sectionLine >= 0) {
-        if (lastContent == lines.size() - 1)
+        if (lastContent == lines_.size() - 1)
             terminateLast();
-        lines.insert(lastContent + 1, {key.trimmed().toUtf8() + '=' + newValue, ending});
+        lines_.insert(lastContent + 1, {key.trimmed().toUtf8() + '=' + newValue, ending});
     } else {
         terminateLast();
-        if (!lines.isEmpty() && !trimmedBlanks(lines.last().text).isEmpty())
-            lines.append({{}, ending});
-        lines.append({'[' + section.trimmed().toUtf8() + ']', ending});
-        lines.append({key.trimmed().toUtf8() + '=' + newValue, ending});
+        if (!lines_.isEmpty() && !trimmedBlanks(lines_.last().text).isEmpty())
+            lines_.append({{}, ending});
+        lines_.append({'[' + section.trimmed().toUtf8() + ']', ending});
+        lines_.append({key.trimmed().toUtf8() + '=' + newValue, ending});
     }
+    return true;
+}
 
+QByteArray ProfileFile::bytes() const
+{
     QByteArray data;
-    data.reserve(old.size() + key.size() + value.size() + section.size() + 8);
-    for (const IniLine& line : lines)
+    for (const Line& line : lines_)
         data += line.text + line.ending;
+    return data;
+}
 
-    const QFileInfo info(filePath);
-    if (!QDir().mkpath(info.absolutePath()))
-        return false;
-    // Written beside the old file and renamed over it: a crash or a full disk
-    // leaves the old file as it was.
-    // Unbuffered, so a short write (a full disk) shows in write()'s count: a
-    // buffered QSaveFile can commit the part that fitted and report success.
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(data) != data.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+bool ProfileFile::save(const QString& filePath) const
+{
+    return replaceable_ && QDir().mkpath(QFileInfo(filePath).absolutePath()) && writeFileWhole(filePath, bytes());
+}
+
+QString readProfileString(const QString& filePath, const QString& section, const QString& key,
+                          const QString& defaultValue, int bufferChars)
+{
+    return ProfileFile::load(filePath).value(section, key, defaultValue, bufferChars);
+}
+
+bool writeProfileString(const QString& filePath, const QString& section, const QString& key,
+                        const QString& value)
+{
+    ProfileFile profile = ProfileFile::load(filePath);
+    return profile.setValue(section, key, value) && profile.save(filePath);
 }
 
 } // namespace platform

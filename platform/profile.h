@@ -1,22 +1,54 @@
 #pragma once
 // Private profile (INI) files: sections of "key=value" lines.
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace platform {
+
+// An INI file held in memory: read once, asked and changed key by key, and
+// written back once, every line we do not change kept byte for byte.
+class ProfileFile {
+public:
+    // Files larger than this are taken as unreadable rather than read.
+    static constexpr qint64 MaxBytes = 32 * 1024 * 1024;
+
+    // The file's lines. A missing file, or anything that is not a regular
+    // file of at most MaxBytes, starts empty.
+    static ProfileFile load(const QString& filePath);
+
+    // The value of `key` in `section`, or `defaultValue` when either is
+    // missing; cut to bufferChars - 1 characters as a fixed buffer would.
+    // Section and key names compare case-insensitively.
+    QString value(const QString& section, const QString& key, const QString& defaultValue,
+                  int bufferChars) const;
+    // Sets `key` in `section`, creating either when missing. Refused (false)
+    // when a name or value would be written as something else.
+    bool setValue(const QString& section, const QString& key, const QString& value);
+    QByteArray bytes() const;
+    // Replaces the file whole (writeFileWhole). Refused when the file existed
+    // but could not be read: what we never read is never overwritten.
+    bool save(const QString& filePath) const;
+
+private:
+    struct Line {
+        QByteArray text;   // without its line ending
+        QByteArray ending; // "\n", "\r\n" or empty for a last line without one
+    };
+    QList<Line> lines_;
+    bool replaceable_ = true;
+};
 
 // Where a program keeps its profile file: $XDG_CONFIG_HOME (default ~/.config)
 // joined with the bare file name.
 QString profilePath(const QString& fileName);
 
-// The value of `key` in `section` of `filePath`, or `defaultValue` when the
-// file, section or key is missing; cut to bufferChars - 1 characters as a
-// fixed buffer would. Section and key names compare case-insensitively.
+// One value of `filePath`, as ProfileFile::value.
 QString readProfileString(const QString& filePath, const QString& section, const QString& key,
                           const QString& defaultValue, int bufferChars);
 
-// Sets `key` in `section`, creating either when missing; every other line,
-// comment and section is kept. The file is replaced atomically, so a failure
-// (read-only folder, full disk) leaves the old file whole. False on failure.
+// Sets one value of `filePath` (ProfileFile load, setValue and save). A
+// failure (full disk) leaves the old file whole. False on failure.
 bool writeProfileString(const QString& filePath, const QString& section, const QString& key,
                         const QString& value);
 

@@ -1,11 +1,21 @@
 #include "platform/sound.h"
 
+#include "platform/files.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
-#include <QSoundEffect>
-#include <QUrl>
+
+#include <pulse/simple.h>
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <cstring>
+#include <mutex>
+#include <optional>
+#include <thread>
 
 namespace platform {
 
@@ -13,52 +23,150 @@ namespace {
 
 SoundRecorder* activeRecorder = nullptr;
 
-// Beside the executable first, so an installed program finds its own sounds
-// whatever directory it was started from.
-QString findSoundFile(const QString& fileName)
+// Our sounds are a fraction of a second; anything far larger is not one.
+constexpr qint64 MaxWaveBytes = 16 * 1024 * 1024;
+
+// The PCM samples of a RIFF wave file and their format.
+struct Wave {
+    pa_sample_spec spec{};
+    QByteArray samples;
+};
+
+std::uint32_t le(const QByteArray& bytes, qsizetype at, int width)
 {
-    if (fileName.isEmpty())
-        return {};
-    const QFileInfo asGiven(fileName);
-    if (asGiven.isAbsolute())
-        return asGiven.isFile() ? asGiven.absoluteFilePath() : QString();
-    const QStringList places{QCoreApplication::applicationDirPath(), QDir::currentPath()};
-    for (const QString& dir : places) {
-        const QFileInfo candidate(QDir(dir), fileName);
-        if (candidate.isFile())
-            return candidate.absoluteFilePath();
+    std::uint32_t value = 0;
+    for (int i = width - 1; i >= 0; --i)
+        value = (value << 8) | std::uint8_t(bytes[at + i]);
+    return value;
+}
+
+// Uncompressed PCM, 8 or 16 bits, one or two channels; anything else is
+// nothing to play.
+std::optional<Wave> parseWave(const QByteArray& bytes)
+{
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+        return std::nullopt;
+    Wave wave;
+    bool haveFormat = false;
+    qsizetype at = 12;
+    while (at + 8 <= bytes.size()) {
+        const QByteArray id = bytes.mid(at, 4);
+        const qsizetype size = le(bytes, at + 4, 4);
+        const qsizetype body = at + 8;
+        const qsizetype available = std::min<qsizetype>(size, bytes.size() - body);
+        if (id == "fmt " && available >= 16) {
+            const std::uint32_t format = le(bytes, body, 2);
+            const std::uint32_t channels = le(bytes, body + 2, 2);
+            const std::uint32_t rate = le(bytes, body + 4, 4);
+            const std::uint32_t bits = le(bytes, body + 14, 2);
+            if (format != 1 || (channels != 1 && channels != 2) || (bits != 8 && bits != 16) || rate < 1000
+                || rate > 192000)
+                return std::nullopt;
+            wave.spec.format = bits == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+            wave.spec.channels = std::uint8_t(channels);
+            wave.spec.rate = rate;
+            haveFormat = true;
+        } else if (id == "data" && haveFormat) {
+            const qsizetype frame = qsizetype(pa_frame_size(&wave.spec));
+            wave.samples = bytes.mid(body, available - available % frame);
+            return wave.samples.isEmpty() ? std::nullopt : std::optional<Wave>(wave);
+        }
+        at = body + size + (size & 1); // chunks are padded to an even size
     }
-    return {};
+    return std::nullopt;
 }
 
-// One effect per file name, made at its first play so that a program that never
-// plays a sound never touches the audio system.
-QHash<QString, QSoundEffect*>& effects()
-{
-    static QHash<QString, QSoundEffect*> made;
-    return made;
-}
+// One sound asked for: its name and where to look for it, taken on the
+// caller's thread so that the player needs nothing of the application.
+struct Request {
+    QString fileName;
+    QStringList places;
+};
 
-// The effects go while the application object still exists: their audio
-// output needs it to shut down cleanly.
-void releaseEffects()
-{
-    qDeleteAll(effects());
-    effects().clear();
-}
-
-QSoundEffect* effectFor(const QString& path)
-{
-    QSoundEffect*& effect = effects()[path];
-    if (!effect) {
-        if (effects().size() == 1)
-            qAddPostRoutine(releaseEffects); // registered again after a release
-        // Parented to the application, so it lives on the application's thread.
-        effect = new QSoundEffect(QCoreApplication::instance());
-        effect->setSource(QUrl::fromLocalFile(path));
+// Plays on a thread of its own, so that the sound server, however slow or
+// hung, never holds up the window. It plays one sound at a time: a new
+// request stops the one playing and is started next.
+class Player {
+public:
+    static Player& instance()
+    {
+        // Never destroyed: at exit the thread may still wait on a sound
+        // server, and must not find its state gone.
+        static Player* player = new Player;
+        return *player;
     }
-    return effect;
-}
+
+    void request(Request next)
+    {
+        {
+            const std::lock_guard lock(mutex_);
+            pending_ = std::move(next);
+            stop_ = true;
+        }
+        wake_.notify_one();
+    }
+
+private:
+    Player() { std::thread([this] { run(); }).detach(); }
+
+    void run()
+    {
+        for (;;) {
+            Request next;
+            {
+                std::unique_lock lock(mutex_);
+                wake_.wait(lock, [this] { return pending_.has_value(); });
+                next = std::move(*pending_);
+                pending_.reset();
+                stop_ = false;
+            }
+            const QString path = soundFilePath(next.fileName, next.places);
+            if (path.isEmpty())
+                continue;
+            const FileBytes file = readRegularFile(path, MaxWaveBytes);
+            if (file.Status == FileStatus::Read)
+                if (const auto wave = parseWave(file.Bytes))
+                    play(*wave);
+        }
+    }
+
+    void play(const Wave& wave)
+    {
+        // A short buffer, so that a sound that is stopped ends at once.
+        const std::uint32_t bytesPerSecond = std::uint32_t(pa_bytes_per_second(&wave.spec));
+        pa_buffer_attr buffer;
+        std::memset(&buffer, 0xFF, sizeof buffer); // the server's defaults...
+        buffer.tlength = bytesPerSecond / 20;      // ...but 50 ms queued at most
+        pa_simple* stream = pa_simple_new(nullptr, "Tablewright Patience", PA_STREAM_PLAYBACK, nullptr, "effect",
+                                          &wave.spec, nullptr, &buffer, nullptr);
+        if (!stream)
+            return;
+        const qsizetype frame = qsizetype(pa_frame_size(&wave.spec));
+        const qsizetype chunk = std::max<qsizetype>(frame, qsizetype(bytesPerSecond / 100) / frame * frame);
+        bool stopped = false;
+        for (qsizetype at = 0; at < wave.samples.size(); at += chunk) {
+            if (stop_) {
+                stopped = true;
+                break;
+            }
+            const qsizetype length = std::min(chunk, wave.samples.size() - at);
+            if (pa_simple_write(stream, wave.samples.constData() + at, size_t(length), nullptr) < 0) {
+                stopped = true;
+                break;
+            }
+        }
+        if (stopped)
+            pa_simple_flush(stream, nullptr);
+        else
+            pa_simple_drain(stream, nullptr);
+        pa_simple_free(stream);
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::optional<Request> pending_;
+    std::atomic<bool> stop_ = false;
+};
 
 } // namespace
 
@@ -73,27 +181,39 @@ SoundRecorder::~SoundRecorder()
         activeRecorder = nullptr;
 }
 
+QStringList soundFolders()
+{
+    QStringList places;
+    if (QCoreApplication::instance())
+        places << QCoreApplication::applicationDirPath();
+    places << QDir::currentPath();
+    return places;
+}
+
+QString soundFilePath(const QString& fileName, const QStringList& folders)
+{
+    if (fileName.isEmpty())
+        return {};
+    const QFileInfo asGiven(fileName);
+    if (asGiven.isAbsolute())
+        return asGiven.isFile() ? asGiven.absoluteFilePath() : QString();
+    for (const QString& dir : folders) {
+        const QFileInfo candidate(QDir(dir), fileName);
+        if (candidate.isFile())
+            return candidate.absoluteFilePath();
+    }
+    return {};
+}
+
 void playSound(const QString& fileName)
 {
     if (activeRecorder) {
         activeRecorder->names_.append(fileName);
         return;
     }
-    // Sound needs the application's event loop; without an application object
-    // there is nothing to play through.
-    if (!QCoreApplication::instance())
+    if (fileName.isEmpty())
         return;
-    const QString path = findSoundFile(fileName);
-    if (path.isEmpty())
-        return;
-    QSoundEffect* effect = effectFor(path);
-    if (effect->status() == QSoundEffect::Error)
-        return;
-    // A second request for a sound still playing starts it again at once
-    // rather than waiting for the first to end.
-    if (effect->isPlaying())
-        effect->stop();
-    effect->play();
+    Player::instance().request({fileName, soundFolders()});
 }
 
 } // namespace platform

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev libx11-dev
+  qt6-base-dev libx11-dev libpulse-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick faketime dbus libxdamage-dev

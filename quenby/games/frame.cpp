@@ -13,6 +13,32 @@ Game& The(TableState& table)
     return std::get<Game>(table.GameTable.Game);
 }
 
+// Cards that drifted off their piles (the carousel turns over a dealt game
+// after Ctrl+N) are snapped back by whichever move lays their pile out again,
+// and that move knows only the pile's new rectangle: for the length of one
+// mouse operation, the places every moved card left are repainted too.
+class RepaintPlacesLeft {
+public:
+    explicit RepaintPlacesLeft(TableState& table) : table_(table)
+    {
+        before_.reserve(std::size_t(table.PaintList.Count()));
+        for (Card* card : table.PaintList)
+            before_.push_back({card, card->Bounds});
+    }
+    ~RepaintPlacesLeft()
+    {
+        for (const auto& [card, was] : before_)
+            if (!(card->Bounds == was))
+                table_.DirtyRect.Unite(was);
+    }
+    RepaintPlacesLeft(const RepaintPlacesLeft&) = delete;
+    RepaintPlacesLeft& operator=(const RepaintPlacesLeft&) = delete;
+
+private:
+    TableState& table_;
+    std::vector<std::pair<Card*, Rect>> before_;
+};
+
 } // namespace
 
 void NewGame(TableState& table, GameId id)
@@ -57,6 +83,7 @@ void Relayout(TableState& table)
 
 void PickUp(TableState& table, int x, int y)
 {
+    const RepaintPlacesLeft placesLeft(table);
     switch (table.GameTable.GameId) {
     case GameId::AuldLangSyne: The<AuldLangSyneGame>(table).PickUp(table, x, y); break;
     case GameId::Canfield: The<CanfieldGame>(table).PickUp(table, x, y); break;
@@ -72,6 +99,7 @@ void PickUp(TableState& table, int x, int y)
 
 void Drag(TableState& table, int x, int y)
 {
+    const RepaintPlacesLeft placesLeft(table);
     switch (table.GameTable.GameId) {
     case GameId::AuldLangSyne: The<AuldLangSyneGame>(table).Drag(table, x, y); break;
     case GameId::Canfield: The<CanfieldGame>(table).Drag(table, x, y); break;
@@ -87,6 +115,7 @@ void Drag(TableState& table, int x, int y)
 
 void Drop(TableState& table, int x, int y)
 {
+    const RepaintPlacesLeft placesLeft(table);
     switch (table.GameTable.GameId) {
     case GameId::AuldLangSyne: The<AuldLangSyneGame>(table).Drop(table, x, y); break;
     case GameId::Canfield: The<CanfieldGame>(table).Drop(table, x, y); break;

@@ -2,12 +2,12 @@
 
 #include "card.h"
 
-#include <QDialogButtonBox>
+#include <platform/dialogunits.h>
+
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
-#include <QVBoxLayout>
 
 namespace quenby {
 
@@ -56,23 +56,32 @@ DeckDialog::DeckDialog(int cardBackId, platform::ColorRef tableColour, QWidget* 
     setWindowTitle(QStringLiteral("Decks"));
     const QColor table = ToQColor(tableColour);
 
-    list_->setViewMode(QListView::IconMode);
-    list_->setFlow(QListView::LeftToRight);
+    // Laid out in dialog units of the default font at 8 point.
+    QFont eightPoint = font();
+    eightPoint.setPointSize(8);
+    setFont(eightPoint);
+    const platform::DialogUnits units(eightPoint);
+    setFixedSize(units.Size(151, 114));
+
+    // A multi-column list: the backs run down a column and on into the next,
+    // one column 91 pixels wide after another.
+    list_->setGeometry(units.Rect(4, 5, 140, 85));
+    list_->setViewMode(QListView::ListMode);
+    list_->setFlow(QListView::TopToBottom);
     list_->setWrapping(true);
-    list_->setResizeMode(QListView::Adjust);
     list_->setMovement(QListView::Static);
+    list_->setResizeMode(QListView::Adjust);
     list_->setUniformItemSizes(true);
     list_->setGridSize(QSize(CellWidth, CellHeight));
     list_->setSpacing(0);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    list_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     list_->setItemDelegate(new BackDelegate(table, list_));
     QPalette palette = list_->palette();
     palette.setColor(QPalette::Base, table);
     list_->setPalette(palette);
-    // Three cells a row and a little over two rows in view.
-    list_->setMinimumSize(3 * CellWidth + 2 * list_->frameWidth() + 20, 2 * CellHeight + 2 * list_->frameWidth());
 
     for (int back : Backs) {
         auto* item = new QListWidgetItem(list_);
@@ -84,14 +93,22 @@ DeckDialog::DeckDialog(int cardBackId, platform::ColorRef tableColour, QWidget* 
     if (!list_->currentItem() || list_->currentItem()->data(BackRole).toInt() != cardBackId)
         list_->clearSelection();
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setGeometry(units.Rect(17, 95, 50, 15));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setGeometry(units.Rect(83, 95, 50, 15));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(list_);
-    layout->addWidget(buttons);
+void DeckDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The chosen back is in view when the dialog opens.
+    if (QListWidgetItem* current = list_->currentItem(); current && current->isSelected())
+        list_->scrollToItem(current);
 }
 
 int DeckDialog::SelectedBack() const

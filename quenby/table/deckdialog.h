@@ -1,6 +1,6 @@
 #pragma once
-// "Decks": the eight card backs side by side on the table colour, the chosen
-// one framed; OK or a double click takes the selected back.
+// "Decks": the eight card backs in a multi-column list on the table colour,
+// the chosen one framed; OK or a double click takes the selected back.
 #include <platform/colour.h>
 
 #include <QDialog>
@@ -23,6 +23,9 @@ public:
     // The back of the selected item, 0 when none is selected.
     int SelectedBack() const;
     QListWidget* List() const { return list_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     QListWidget* list_;

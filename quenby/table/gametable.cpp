@@ -44,10 +44,23 @@ int GameTable::CheckWon(int cardBackId)
 
 void GameTable::ReimageFaceDown(TableState& table)
 {
+    const auto reimage = [&](Card& card) {
+        if (card.ImageId != table.CardBackId && card.ImageId != card.FaceId)
+            card.ShowImage(table.CardBackId);
+    };
     for (Pile* pile : Piles)
         for (Card* card : pile->Cards)
-            if (card->ImageId != table.CardBackId && card->ImageId != card->FaceId)
-                card->ShowImage(table.CardBackId);
+            reimage(*card);
+    // A face-down card still held (its release fell outside the window) goes
+    // back to its pile at the next press, and must come back with the new
+    // back: with the old one it would count as face up.
+    std::visit(
+        [&](auto& game) {
+            if constexpr (requires { game.Held; })
+                if (game.Held)
+                    reimage(*game.Held);
+        },
+        Game);
     DrawBackground(table);
 }
 

@@ -69,9 +69,14 @@ CMainFrame::~CMainFrame()
 void CMainFrame::BuildMenus()
 {
     QMenu* play = menuBar()->addMenu(QStringLiteral("&Play"));
+    // One game at most carries the mark, and the others show none: an
+    // exclusive group draws no empty box beside unchecked items.
+    auto* games = new QActionGroup(this);
+    games->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (const GameItem& item : GameItems) {
         QAction* action = play->addAction(QString::fromLatin1(item.MenuText));
         action->setCheckable(true);
+        games->addAction(action);
         const GameId id = item.Id;
         connect(action, &QAction::triggered, this, [this, id] { ChooseGame(id); });
         gameActions_[id] = action;
@@ -89,7 +94,9 @@ void CMainFrame::BuildMenus()
     connect(soundAction_, &QAction::triggered, this, &CMainFrame::ToggleSound);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    connect(help->addAction(QStringLiteral("&Contents")), &QAction::triggered, this, &CMainFrame::ShowContents);
+    QAction* contents = help->addAction(QStringLiteral("&Contents"));
+    contents->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(contents, &QAction::triggered, this, &CMainFrame::ShowContents);
     help->addSeparator();
     connect(help->addAction(QStringLiteral("&About Quenby...")), &QAction::triggered, this, &CMainFrame::ShowAbout);
 
@@ -112,9 +119,12 @@ void CMainFrame::UpdateCaption()
 
 void CMainFrame::StartUp()
 {
-    // Sized as desktop window managers place a new window: three quarters of
-    // the screen.
-    resize(screen()->availableGeometry().size() * 3 / 4);
+    // Sized as desktop window managers place a new window, three quarters of
+    // the screen, but never so small that a game is cut while the screen
+    // has room for it.
+    view_->setMinimumSize(MinimumTableSize);
+    const QSize available = screen()->availableGeometry().size();
+    resize((available * 3 / 4).expandedTo(minimumSizeHint()).boundedTo(available));
     show();
     FirstInitialUpdate();
     NewDocument();

@@ -9,6 +9,7 @@
 #include <platform/colour.h>
 
 #include <QMainWindow>
+#include <QSize>
 #include <functional>
 #include <map>
 
@@ -23,6 +24,10 @@ class CQuenbyView;
 // title in the caption.
 inline constexpr char ApplicationTitle[] = "Quenby \u00A9 Tablewright";
 inline constexpr char HelpFileName[] = "quenby.html";
+// The smallest table on which every game fits round the centre, its fans
+// grown full included: Osmosis' rows of 13 reach 315 pixels right of it,
+// Klondike's runs of 13 reach 237 below it and its top row 205 above.
+inline constexpr QSize MinimumTableSize{640, 480};
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "mainframe.h"
 #include "quenbydoc.h"
 
+#include <platform/toolkitsettings.h>
 #include <quenby/resources/icon.h>
 
 #include <QIcon>
@@ -14,6 +15,8 @@ CQuenbyApp::CQuenbyApp(int& argc, char** argv) : QApplication(argc, argv)
     setApplicationName(QStringLiteral("Quenby"));
     setApplicationVersion(QStringLiteral("2.0"));
     setWindowIcon(QIcon(quenby_resources::windowIconPath()));
+    // "Quenby.ini" stays the program's only file, whatever dialogs open.
+    platform::keepToolkitSettingsUnwritten();
 }
 
 CQuenbyApp::~CQuenbyApp()

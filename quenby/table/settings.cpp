@@ -2,14 +2,8 @@
 
 #include <platform/profile.h>
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryFile>
-
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <cstdint>
 #include <limits>
 
@@ -24,14 +18,6 @@ constexpr std::array<int, 8> CardBacks{183, 184, 185, 186, 189, 191, 192, 193};
 QString CustomColourKey(int i)
 {
     return QStringLiteral("CUSTCOLOR%1").arg(i);
-}
-
-long ReadNumber(const QString& filePath, const char* key, long current)
-{
-    const QString text = platform::readProfileString(filePath, QString::fromLatin1(SettingsSection),
-                                                     QString::fromLatin1(key), QString::number(current),
-                                                     ValueBufferChars);
-    return ProfileNumber(text);
 }
 
 } // namespace
@@ -79,45 +65,29 @@ int ValidCardBack(int id)
 
 Settings ReadSettings(const QString& filePath, const Settings& current)
 {
+    // One read of the file for every key.
+    const platform::ProfileFile file = platform::ProfileFile::load(filePath);
+    const auto number = [&](const QString& key, long fallback) {
+        return ProfileNumber(file.value(QString::fromLatin1(SettingsSection), key, QString::number(fallback),
+                                        ValueBufferChars));
+    };
     Settings read = current;
-    read.TableColour = platform::ColorRef(ReadNumber(filePath, "COLOR", long(current.TableColour)));
-    for (int i = 0; i < 16; ++i) {
-        const QByteArray key = CustomColourKey(i).toLatin1();
+    read.TableColour = platform::ColorRef(number(QStringLiteral("COLOR"), long(current.TableColour)));
+    for (int i = 0; i < 16; ++i)
         read.CustomColours[std::size_t(i)] =
-            platform::ColorRef(ReadNumber(filePath, key.constData(), long(current.CustomColours[std::size_t(i)])));
-    }
-    read.CardBackId = ValidCardBack(int(ReadNumber(filePath, "CARD", current.CardBackId)));
-    read.GameId = int(ReadNumber(filePath, "GAME", 800));
+            platform::ColorRef(number(CustomColourKey(i), long(current.CustomColours[std::size_t(i)])));
+    read.CardBackId = ValidCardBack(int(number(QStringLiteral("CARD"), current.CardBackId)));
+    read.GameId = int(number(QStringLiteral("GAME"), 800));
     return read;
 }
 
 bool WriteSettings(const QString& filePath, const Settings& values, quenby::GameId dealt)
 {
-    const QFileInfo target(filePath);
-    if (!QDir().mkpath(target.absolutePath()))
-        return false;
-
-    // Work on a copy beside the file and put it in place with one rename.
-    QTemporaryFile copy(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
-    if (!copy.open())
-        return false;
-    if (target.exists()) {
-        QFile old(filePath);
-        if (!old.open(QIODevice::ReadOnly))
-            return false;
-        const QByteArray bytes = old.readAll();
-        if (old.error() != QFileDevice::NoError || copy.write(bytes) != bytes.size())
-            return false;
-        copy.setPermissions(old.permissions());
-    }
-    if (!copy.flush())
-        return false;
-    const QString copyPath = copy.fileName();
-    copy.close();
-
+    // Every key goes into one copy of the file, which then replaces it whole.
+    platform::ProfileFile file = platform::ProfileFile::load(filePath);
     const QString section = QString::fromLatin1(SettingsSection);
     auto write = [&](const QString& key, std::int32_t value) {
-        return platform::writeProfileString(copyPath, section, key, QString::number(value));
+        return file.setValue(section, key, QString::number(value));
     };
     // Colours are written as the signed 32-bit numbers they are read back as.
     bool ok = write(QStringLiteral("COLOR"), std::int32_t(values.TableColour));
@@ -126,31 +96,7 @@ bool WriteSettings(const QString& filePath, const Settings& values, quenby::Game
     ok = ok && write(QStringLiteral("CARD"), values.CardBackId);
     if (ok && dealt != quenby::GameId::None)
         ok = write(QStringLiteral("GAME"), int(dealt));
-    if (!ok)
-        return false;
-
-    // A full disk can cut a write short without any error being reported, so
-    // the copy must read back every value before it may replace the file.
-    const auto reads = [&](const QString& key, std::int32_t value) {
-        return platform::readProfileString(copyPath, section, key, QString(), ValueBufferChars)
-            == QString::number(value);
-    };
-    ok = reads(QStringLiteral("COLOR"), std::int32_t(values.TableColour));
-    for (int i = 0; ok && i < 16; ++i)
-        ok = reads(CustomColourKey(i), std::int32_t(values.CustomColours[std::size_t(i)]));
-    ok = ok && reads(QStringLiteral("CARD"), values.CardBackId);
-    if (ok && dealt != quenby::GameId::None)
-        ok = reads(QStringLiteral("GAME"), int(dealt));
-    if (!ok)
-        return false;
-
-    // The copy may have been replaced by the writes; rename whatever is there.
-    copy.setAutoRemove(false);
-    if (std::rename(QFile::encodeName(copyPath).constData(), QFile::encodeName(filePath).constData()) != 0) {
-        QFile::remove(copyPath);
-        return false;
-    }
-    return true;
+    return ok && file.save(filePath);
 }
 
 } // namespace quenby

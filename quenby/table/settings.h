@@ -33,14 +33,16 @@ long ProfileNumber(const QString& text);
 // keeps an image.
 int ValidCardBack(int id);
 
-// Reads every key in order; a missing key keeps the value of `current` (800
-// for "GAME"). Values go through a 16-character buffer as stored.
+// Reads every key in order from one read of the file; a missing key (or a
+// file that is missing, not a regular file or too large) keeps the value of
+// `current` (800 for "GAME"). Values go through a 16-character buffer as stored.
 Settings ReadSettings(const QString& filePath, const Settings& current);
 
 // Writes "COLOR", "CUSTCOLOR0".."CUSTCOLOR15", "CARD" and, only when a game
-// has been dealt, "GAME", in that order. The keys are written into a copy of
-// the file that then replaces it, so a failure leaves the previous file as it
-// was. False on failure (which the program ignores).
+// has been dealt, "GAME", in that order, into the file read once; it is then
+// replaced whole (through a symlink, in place when its folder is read-only),
+// so a failure leaves the previous file as it was. False on failure (which
+// the program ignores).
 bool WriteSettings(const QString& filePath, const Settings& values, quenby::GameId dealt);
 
 } // namespace quenby

@@ -1,9 +1,13 @@
 // The colour chooser: conversions of 0x00BBGGRR values and the dialog's OK and
 // Cancel with the program's sixteen custom colours.
 #include "platform/colour.h"
+#include "platform/toolkitsettings.h"
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QStandardPaths>
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -96,4 +100,26 @@ TEST(Colour, CancelKeepsTheColourButNotTheOldCustomColours)
     EXPECT_EQ(std::count(custom.begin(), custom.end(), 0x665544u), 1) << "the added colour stays";
     EXPECT_EQ(std::count(custom.begin(), custom.end(), 0x0000FFu), 1) << "the program's colours were shown";
     EXPECT_EQ(std::count(custom.begin(), custom.end(), 0xFFFFFFu), 14);
+}
+
+TEST(Colour, TheDialogsLeaveNoSettingsFileOfTheToolkits)
+{
+    // Where the toolkit would keep its dialogs' settings.
+    const QString toolkitFile =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/QtProject.conf";
+    QFile::remove(toolkitFile);
+    for (bool ok : {false, true}) {
+        ColorRef colour = 0x800080;
+        CustomColours custom = greys();
+        QColor shown;
+        bool found = false;
+        driveDialog(QColor(0x12, 0x34, 0x56), ok, &shown, &found);
+        chooseColour(nullptr, colour, custom);
+        ASSERT_TRUE(found);
+    }
+    EXPECT_FALSE(QFile::exists(toolkitFile));
+    // The file dialogs keep their folders there too.
+    keepToolkitSettingsUnwritten();
+    delete new QFileDialog;
+    EXPECT_FALSE(QFile::exists(toolkitFile));
 }

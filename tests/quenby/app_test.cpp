@@ -128,6 +128,62 @@ TEST_F(App, MenusHoldTheirItemsInOrderWithMnemonicsSeparatorsAndCheckMarks)
     EXPECT_EQ(frame->findChild<QStatusBar*>(), nullptr);
 }
 
+TEST_F(App, OnlyTheCheckedGameShowsAMarkAndF1OpensTheContents)
+{
+    start();
+    choose(GameId::Klondike);
+    QMenu* play = menu(0);
+    play->popup(QPoint(0, 0));
+    QApplication::processEvents();
+    const QImage shown = play->grab().toImage();
+    // The mark's column: the left of the item row, before its text.
+    auto markColumn = [&](GameId id) {
+        const QRect row = play->actionGeometry(frame->GameAction(id));
+        return shown.copy(row.left() + 2, row.top() + 2, 16, row.height() - 4);
+    };
+    auto plain = [](const QImage& area) {
+        for (int y = 0; y < area.height(); ++y)
+            for (int x = 0; x < area.width(); ++x)
+                if (area.pixel(x, y) != area.pixel(0, 0))
+                    return false;
+        return true;
+    };
+    EXPECT_FALSE(plain(markColumn(GameId::Klondike)));
+    for (GameId id : {GameId::AuldLangSyne, GameId::Canfield, GameId::Osmosis, GameId::GranniesClock})
+        EXPECT_TRUE(plain(markColumn(id))) << "an empty box beside game " << int(id);
+    play->hide();
+    frame->CheckGame(0);
+    EXPECT_EQ(checkedGames(), std::vector<GameId>{});
+
+    EXPECT_EQ(menu(2)->actions()[0]->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+TEST_F(App, OpensLargeEnoughForEveryGameAndNeverShrinksBelowIt)
+{
+    // The offscreen screen is 800 by 600: three quarters of it is too small.
+    doc = std::make_unique<CQuenbyDoc>();
+    frame = std::make_unique<CMainFrame>(*doc);
+    frame->SettingsPath = iniPath();
+    frame->StartUp();
+    QApplication::processEvents();
+    EXPECT_GE(view().width(), MinimumTableSize.width());
+    EXPECT_GE(view().height(), MinimumTableSize.height());
+    frame->resize(100, 100);
+    QApplication::processEvents();
+    ASSERT_EQ(view().size(), MinimumTableSize);
+    for (GameId id : {GameId::AuldLangSyne, GameId::Canfield, GameId::MagicCarpet, GameId::FlowerGarden,
+                      GameId::Klondike, GameId::LittleSpider, GameId::Osmosis, GameId::GranniesClock}) {
+        choose(id);
+        const Rect client = table().ClientRect();
+        for (const Pile* pile : table().GameTable.Piles)
+            EXPECT_EQ(pile->GetRect().Intersected(client), pile->GetRect()) << "game " << int(id);
+        const Rect stock = table().GameTable.Stock.GetRect();
+        if (!stock.IsEmpty()) {
+            EXPECT_EQ(stock.Intersected(client), stock) << "game " << int(id);
+        }
+    }
+}
+
 TEST_F(App, StartsOnTheTurningCarouselWithGranniesClockCheckedWhenThereIsNoFile)
 {
     start();

@@ -56,6 +56,7 @@ TEST(CanfieldDeal, LaysReserveFoundationTableauAndStockFromTheShuffle)
     // A resize lays the piles out round the new centre.
     Resize(h, 1000, 700);
     EXPECT_EQ(h.PileAt(ReserveAt).GetRect(), Rect::At(500 - 240, 350 - 48, 71, 96));
+    ASSERT_NE(h.PileAt(ReserveAt).Top(), nullptr);
     EXPECT_EQ(h.PileAt(ReserveAt).Top()->Left(), 500 - 240);
     EXPECT_EQ(h.PileAt(WasteAt).GetRect(), Rect::At(504, 403, 71, 96));
     EXPECT_EQ(h.Game().Stock.GetRect(), Rect::At(425, 403, 71, 96));
@@ -109,6 +110,7 @@ TEST(CanfieldRules, CardsFromTheWaste)
         DragTopOnto(h, WasteAt, c.targetAt);
         const int expected = int(c.target.size()) + (c.accepted ? 1 : 0);
         EXPECT_EQ(h.PileAt(c.targetAt).Count(), expected);
+        ASSERT_NE(h.PileAt(WasteAt).Top(), nullptr);
         EXPECT_EQ(h.PileAt(WasteAt).Top()->FaceId, c.accepted ? Face(8, Diamonds) : c.held);
         EXPECT_EQ(Corner(h.Find(c.held)->Bounds), Corner(h.PileAt(c.accepted ? c.targetAt : WasteAt).GetRect()));
         EXPECT_EQ(h.Sounds(), QStringList({"UP.WAV", "DOWN.WAV"}));
@@ -149,6 +151,7 @@ TEST(CanfieldRules, TableauPileMovesAsAWholeAndTheReserveRefillsItsPlace)
     EXPECT_GT(PaintIndex(h, h.Find(h9)), PaintIndex(h, h.Find(c4))) << "the moved card is painted over its pile";
     // The emptied pile took the reserve's top card at once.
     EXPECT_EQ(BottomUp(h.PileAt(5)), std::vector<int>{Face(Jack, Diamonds)});
+    ASSERT_NE(h.PileAt(5).Top(), nullptr);
     EXPECT_EQ(Corner(h.PileAt(5).Top()->Bounds), Corner(h.PileAt(5).GetRect()));
     EXPECT_EQ(BottomUp(h.PileAt(ReserveAt)), std::vector<int>{Face(2, Hearts)});
 
@@ -161,6 +164,7 @@ TEST(CanfieldRules, TableauPileMovesAsAWholeAndTheReserveRefillsItsPlace)
     DragTopOnto(h, 6, 7);
     EXPECT_EQ(h.PileAt(7).Count(), 0);
     EXPECT_EQ(h.PileAt(6).Count(), 5);
+    ASSERT_NE(h.PileAt(6).Top(), nullptr);
     EXPECT_EQ(h.PileAt(6).Top()->FaceId, h9);
     for (const Card* card : h.PileAt(6).Cards)
         EXPECT_TRUE(Painted(h, card)) << "a refused pile is whole again at once";
@@ -180,6 +184,7 @@ TEST(CanfieldRules, LastTableauCardToAFoundationIsReplacedFromTheReserve)
     DragTopOnto(h, 6, 3);
     EXPECT_EQ(BottomUp(h.PileAt(3)), std::vector<int>{Face(7, Clubs)});
     EXPECT_EQ(BottomUp(h.PileAt(6)), std::vector<int>{Face(Jack, Diamonds)});
+    ASSERT_NE(h.PileAt(6).Top(), nullptr);
     EXPECT_EQ(Corner(h.PileAt(6).Top()->Bounds), Corner(h.PileAt(6).GetRect()));
     EXPECT_EQ(BottomUp(h.PileAt(ReserveAt)), std::vector<int>{Face(2, Hearts)});
 }

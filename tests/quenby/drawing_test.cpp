@@ -141,6 +141,31 @@ TEST(Drawing, TheCarouselIsRepaintedThroughItsDirtyRectangles)
     EXPECT_TRUE(table.Grab() == table.Composed());
 }
 
+TEST(Drawing, AMoveAfterTheCarouselTurnedOverAGameRepaintsThePlacesCardsLeft)
+{
+    // Ctrl+N during a game sets the dealt cards drifting along the carousel;
+    // the next drop lays its pile out again, snapping them back.
+    for (int ticks = 2; ticks <= 12; ++ticks) {
+        SCOPED_TRACE(ticks);
+        test::TableHarness table;
+        table.Start(GameId::GranniesClock);
+        table.View().InitialUpdateAgain();
+        for (int tick = 0; tick < ticks; ++tick)
+            ASSERT_TRUE(table.Tick());
+        Pile& centre = table.PileAt(12);
+        const Card* card = centre.Top();
+        const int hour = card->Rank == 13 ? 12 : card->Rank == 12 ? 0 : card->Rank;
+        ASSERT_NE(card->Bounds, centre.GetRect()) << "the card has drifted";
+        // Released where the card lies square on its hour, not where the
+        // drifted cards were.
+        table.DragTo(test::TableHarness::CentreOf(centre.GetRect()),
+                     test::TableHarness::CentreOf(table.PileAt(hour).GetRect()) - QPoint(5 * ticks, 0));
+        ASSERT_EQ(table.PileAt(hour).Bottom(), card);
+        const QImage incremental = table.Composed();
+        EXPECT_TRUE(incremental == table.ComposedWhole());
+    }
+}
+
 TEST(Drawing, ChoosingABackTurnsEveryFaceDownCardAndTheStock)
 {
     test::TableHarness table;
@@ -233,19 +258,35 @@ TEST(DeckDialog, OffersTheEightBacksAndFramesTheChosenOne)
     EXPECT_EQ(dialog.SelectedBack(), 185);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Decks"));
 
-    dialog.resize(420, 380);
+    // A multi-column list with both scroll bars, sized in dialog units.
+    EXPECT_EQ(list->flow(), QListView::TopToBottom);
+    EXPECT_TRUE(list->isWrapping());
+    EXPECT_EQ(list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(list->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+    EXPECT_NEAR(double(list->width()) / dialog.width(), 140.0 / 151, 0.02);
+    EXPECT_NEAR(double(list->height()) / dialog.height(), 85.0 / 114, 0.02);
+
     dialog.show();
     QApplication::processEvents();
-    const QImage shown = list->viewport()->grab().toImage();
+    // The chosen back opens in view.
     const QRect selected = list->visualItemRect(list->item(4));
-    const QRect other = list->visualItemRect(list->item(0));
     ASSERT_EQ(selected.size(), QSize(91, 116));
+    EXPECT_TRUE(list->viewport()->rect().intersects(selected));
+    QImage shown = list->viewport()->grab().toImage();
     const QRgb green = 0xFF008000;
     const QImage back = CardPixels(185);
     ASSERT_FALSE(back.isNull());
     EXPECT_EQ(Pixel(shown, selected.left() + 5, selected.top() + 5), 0xFF000000);
     EXPECT_EQ(Pixel(shown, selected.left() + 2, selected.top() + 2), green);
     EXPECT_EQ(Pixel(shown, selected.left() + 10 + 30, selected.top() + 10 + 40), Pixel(back, 30, 40));
+    // The next back lies in the next column, to the right.
+    const QRect next = list->visualItemRect(list->item(5));
+    EXPECT_EQ(next.topLeft(), selected.topRight() + QPoint(1, 0));
+    list->scrollToItem(list->item(0));
+    QApplication::processEvents();
+    shown = list->viewport()->grab().toImage();
+    const QRect other = list->visualItemRect(list->item(0));
     EXPECT_EQ(Pixel(shown, other.left() + 5, other.top() + 5), green);
     EXPECT_EQ(Pixel(shown, other.left() + 10, other.top() + 10), Pixel(CardPixels(189), 0, 0));
 

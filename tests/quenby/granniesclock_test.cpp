@@ -166,8 +166,14 @@ TEST(GranniesClockRules, FourKingsHomeEndThePlay)
     // are, face down, on the hour piles.
     while (h.PileAt(CentreAt).Count() > 0)
         h.Put(h.PileAt(CentreAt).Top()->FaceId, h.PileAt(0), false);
-    for (int suit : {Clubs, Diamonds, Hearts, Spades})
-        h.Put(Face(King, suit), h.PileAt(CentreAt), suit == Spades);
+    for (int suit : {Clubs, Diamonds, Hearts})
+        h.Put(Face(King, suit), h.PileAt(CentreAt), suit == Hearts);
+    h.Redraw();
+    // Three Kings home are not yet the end: a card can still be lifted.
+    h.Press(h.TopCardCentre(1));
+    EXPECT_EQ(h.HeldCards().size(), 1u);
+    h.Press(h.TopCardCentre(1)); // the release was lost: the card goes back
+    h.Put(Face(King, Spades), h.PileAt(CentreAt));
     h.Redraw();
     ASSERT_EQ(h.PileAt(CentreAt).Count(), 4);
     h.ClearSounds();
@@ -205,6 +211,26 @@ TEST(GranniesClockWin, TheLastFaceDownTopTurnedWinsBeforeTheKingsAreHome)
     h.Press(h.TopCardCentre(1));
     EXPECT_TRUE(h.HeldCards().empty()) << "a won table takes no more moves";
     EXPECT_EQ(h.Sounds().size(), press);
+}
+
+TEST(GranniesClockRules, AFaceDownCardHeldWhileTheBackChangesReturnsWithTheNewBack)
+{
+    TableHarness h;
+    StartGame(h, GameId::GranniesClock);
+    ASSERT_EQ(h.Table().CardBackId, 191);
+    // A face-down card is lifted and its release falls outside the window.
+    h.Press(h.TopCardCentre(1));
+    ASSERT_EQ(h.HeldCards().size(), 1u);
+    Card* held = h.HeldCards().front();
+    h.View().AskDeck = [](QWidget*, int, platform::ColorRef) { return 184; };
+    h.View().OnDecks();
+    h.Press(h.TopCardCentre(1)); // the next press sends it home
+    ASSERT_TRUE(h.HeldCards().empty());
+    EXPECT_EQ(held->ImageId, 184);
+    EXPECT_EQ(h.PileAt(1).Top(), held);
+    EXPECT_EQ(FaceUpTops(h), 1) << "only the centre's top card shows its face";
+    h.Release(h.TopCardCentre(1));
+    EXPECT_EQ(h.Game().Won, 0);
 }
 
 } // namespace

@@ -76,13 +76,14 @@ TEST_F(Osmosis, ResizeMovesEveryPlaceAndSpreadsTheRowsAgain)
 
 TEST_F(Osmosis, EachRowTakesItsSuitOnlyInRanksOfTheRowAbove)
 {
-    // Row 1: hearts started by the Five, with the Nine; row 2: clubs from the
-    // Five; rows 3 and 4 not yet started.
+    // Row 1: hearts started by the Five, with the Jack and the Nine; row 2:
+    // clubs from the Five; rows 3 and 4 not yet started.
     const DropCase cases[] = {
         {"Row 1 takes a lower card of its suit", 2, Hearts, Row1, true},
         {"Row 1 takes a King of its suit", 13, Hearts, Row1, true},
         {"Row 1 refuses another suit", 9, Clubs, Row1, false},
         {"Row 2 takes its suit in a rank that lies in row 1", 9, Clubs, Row2, true},
+        {"Row 2 takes its suit in the rank of a card inside row 1", 11, Clubs, Row2, true},
         {"Row 2 refuses its suit in a rank not yet in row 1", 7, Clubs, Row2, false},
         {"Row 2 refuses another suit in a rank of row 1", 9, Diamonds, Row2, false},
         {"Row 3 starts with the rank that started row 2", 5, Diamonds, Row3, true},
@@ -95,7 +96,7 @@ TEST_F(Osmosis, EachRowTakesItsSuitOnlyInRanksOfTheRowAbove)
         StartGame(t, GameId::Osmosis);
         for (int row = Row1; row <= Row4; ++row)
             Clear(t, t.PileAt(row));
-        Lay(t, t.PileAt(Row1), {Face(5, Hearts), Face(9, Hearts)});
+        Lay(t, t.PileAt(Row1), {Face(5, Hearts), Face(11, Hearts), Face(9, Hearts)});
         Lay(t, t.PileAt(Row2), {Face(5, Clubs)});
         Card* card = t.Put(Face(c.rank, c.suit), t.PileAt(Waste));
         for (int row = Row1; row <= Row4; ++row)

@@ -6,10 +6,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace quenby;
 
@@ -177,4 +180,49 @@ TEST_F(SettingsFile, AFailedWriteLeavesThePreviousFileWhole)
     EXPECT_FALSE(written);
     EXPECT_EQ(read(), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Quenby.ini")});
+}
+
+TEST_F(SettingsFile, APipeOrDeviceReadsAsNoFileAndIsNeverWritten)
+{
+    // Neither may block the start or read without end.
+    const QByteArray pipe = QFile::encodeName(dir.filePath(QStringLiteral("pipe.ini")));
+    ASSERT_EQ(mkfifo(pipe.constData(), 0644), 0);
+    const QByteArray zero = QFile::encodeName(dir.filePath(QStringLiteral("zero.ini")));
+    ASSERT_EQ(symlink("/dev/zero", zero.constData()), 0);
+    for (const QByteArray& hostile : {pipe, zero}) {
+        const QString file = QFile::decodeName(hostile);
+        const Settings read = ReadSettings(file, atStart());
+        EXPECT_EQ(read.TableColour, 0x800080u) << hostile.constData();
+        EXPECT_EQ(read.GameId, 800) << hostile.constData();
+        EXPECT_FALSE(WriteSettings(file, atStart(), GameId::Osmosis)) << hostile.constData();
+    }
+    struct stat st {};
+    ASSERT_EQ(lstat(pipe.constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_TRUE(QFileInfo(QFile::decodeName(zero)).isSymLink());
+}
+
+TEST_F(SettingsFile, ALinkedFileIsUpdatedThroughItsLinkAndALargeOneReadWhole)
+{
+    // A large file of comments and other sections still gives its values.
+    QByteArray large = "[SETTINGS]\r\nCARD=184\r\n";
+    const QByteArray filler(1000, ';');
+    while (large.size() < 10 * 1000 * 1000)
+        large += filler + "\r\n";
+    const QString target = dir.filePath(QStringLiteral("kept/Real.ini"));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(target).path()));
+    {
+        QFile f(target);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(large), large.size());
+    }
+    ASSERT_EQ(symlink("kept/Real.ini", QFile::encodeName(path()).constData()), 0);
+    EXPECT_EQ(ReadSettings(path(), atStart()).CardBackId, 184);
+
+    Settings changed = atStart();
+    changed.CardBackId = 192;
+    ASSERT_TRUE(WriteSettings(path(), changed, GameId::Canfield));
+    EXPECT_TRUE(QFileInfo(path()).isSymLink());
+    EXPECT_EQ(ReadSettings(target, atStart()).CardBackId, 192);
+    EXPECT_EQ(ReadSettings(target, atStart()).GameId, 200);
 }

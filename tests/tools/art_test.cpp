@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QRect>
 
+#include <array>
 #include <map>
 #include <set>
 #include <vector>
@@ -196,6 +197,31 @@ TEST(CardArt, NumberCardsShowTheirPipsAndCornersRepeatRotated) {
                 const QImage bottomRight = face.copy(71 - 2 - 14, 96 - 2 - 24, 14, 24).mirrored(true, true);
                 EXPECT_LE(differingPixels(topLeft, bottomRight, topLeft.rect()), 16) << id;
             }
+    }
+}
+
+TEST(CardArt, TheIndexIsWholeInTheStripsThatFannedCardsShow) {
+    // A covered card shows its top 20 rows in quenby's fans; tollmere's show
+    // 30 rows, or the left 15 columns. Rank and suit lie wholly in the top 20
+    // rows of the left 15 columns, with bare card below them.
+    const QRect strip(3, 3, 12, 17); // inside the rounded corner
+    const QRect below(1, 20, 14, 10);
+    auto ink = [](QRgb c) { return qGray(c) < 200 || isRedInk(c); };
+    for (auto [program, table] : {std::pair{u"quenby", &kQuenbyFaces}, std::pair{u"tollmere", &kTollmereFaces}}) {
+        for (int rank = 1; rank <= 13; ++rank) {
+            std::array<QImage, 4> strips;
+            for (int suit = 0; suit < 4; ++suit) {
+                const int id = (*table)[rank - 1][suit];
+                const QImage face = rgb(load(program, id));
+                EXPECT_EQ(count(face, below, ink), 0) << id;
+                // Rank and suit apart ("10" is two figures).
+                EXPECT_EQ(inkBlobs(face, strip), rank == 10 ? 3 : 2) << id;
+                strips[suit] = face.copy(strip);
+            }
+            // Clubs from spades, diamonds from hearts: the suit signs differ.
+            EXPECT_GE(differingPixels(strips[0], strips[3], strips[0].rect()), 12) << "rank " << rank;
+            EXPECT_GE(differingPixels(strips[1], strips[2], strips[1].rect()), 12) << "rank " << rank;
+        }
     }
 }
 

@@ -35,13 +35,17 @@ void drawBlank(QPainter& p, const CardStyle& s) {
 }
 
 // Rank over suit in the top-left corner; the caller rotates for the other one.
+// Both lie in the top 20 rows and the left 15 columns, the parts of a card
+// that still show when another covers it in a fan: by rows down a column
+// (20 pixels in one program, 30 in the other) or by columns to the right
+// (15 pixels).
 void drawIndex(QPainter& p, const CardStyle& s, int rank, Suit suit) {
     const QColor ink = isRed(suit) ? s.red : s.black;
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
-    const qreal width = rank == 10 ? 11.0 : 9.0;
-    p.drawPath(fittedText(rankText(rank), QRectF(8.5 - width / 2, 4, width, 10)));
-    drawPip(p, suit, 8.5, 21, 9, ink);
+    const qreal width = rank == 10 ? 11.0 : 8.0;
+    p.drawPath(fittedText(rankText(rank), QRectF(8.5 - width / 2, 1.5, width, 7.5)));
+    drawPip(p, suit, 8.5, 14.75, 9, ink);
 }
 
 void inBothHalves(QPainter& p, const std::function<void()>& draw) {
