@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using setupkit::DialogHost;
@@ -191,13 +192,18 @@ Q_DECL_EXPORT void FEditDlgProc(QDialog* dialog, DialogHost* host)
         return;
     edit->setText(host->symbol(QStringLiteral("EditTextIn")));
     const QString focus = host->symbol(QStringLiteral("EditFocus"));
-    if (focus == u"ALL")
-        edit->selectAll();
-    else if (focus == u"END")
-        edit->end(false);
-    else
-        edit->home(false);
+    const auto placeCursor = [edit, focus] {
+        if (focus == u"ALL")
+            edit->selectAll();
+        else if (focus == u"END")
+            edit->end(false);
+        else
+            edit->home(false);
+    };
+    placeCursor();
     edit->setFocus();
+    // Showing the dialog focuses the field as a Tab would, selecting it all.
+    QTimer::singleShot(0, edit, placeCursor);
     if (auto* browse = dialog->findChild<QPushButton*>(QStringLiteral("browse"))) {
         QObject::connect(browse, &QPushButton::clicked, dialog, [=] {
             const QString chosen = QFileDialog::getExistingDirectory(dialog, QStringLiteral("Install Quenby In"),
