@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMessageBox>
@@ -22,6 +23,7 @@ namespace setupkit {
 
 FrameWindow::FrameWindow()
 {
+    setWindowIcon(QIcon(QStringLiteral(":/setupkit/setup.png")));
     resize(760, 520);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -43,6 +45,8 @@ void FrameWindow::paintEvent(QPaintEvent*)
     painter.drawText(rect().adjusted(28, 26, 0, 0), Qt::AlignLeft | Qt::AlignTop, windowTitle());
     painter.setPen(QColor(255, 255, 255));
     painter.drawText(rect().adjusted(24, 22, 0, 0), Qt::AlignLeft | Qt::AlignTop, windowTitle());
+    const QPixmap icon = windowIcon().pixmap(96, 96);
+    painter.drawPixmap(width() - icon.width() - 24, height() - icon.height() - 24, icon);
 }
 
 void FrameWindow::closeEvent(QCloseEvent* event)
