@@ -57,8 +57,7 @@ std::map<KeyHandle, QString>& handles()
     return open;
 }
 
-// The full path of `subkey` below the open key `parent`; false for a bad
-// handle or name.
+// The full path of `subkey` below the open key `parent`.
 int resolve(KeyHandle parent, const char* subkey, QString& path)
 {
     const auto it = handles().find(parent);
@@ -74,6 +73,22 @@ int resolve(KeyHandle parent, const char* subkey, QString& path)
         path += path.isEmpty() ? name : u'/' + name;
     }
     return KEY_OK;
+}
+
+// How every call begins: the key's full path, and the tree loaded.
+struct Lookup {
+    int result = KEY_OK;
+    QString path;
+    KeyTree tree;
+};
+
+Lookup lookUp(KeyHandle parent, const char* subkey)
+{
+    Lookup found;
+    found.result = resolve(parent, subkey, found.path);
+    if (found.result == KEY_OK && !load(found.tree))
+        found.result = KEY_FILE_ERROR;
+    return found;
 }
 
 bool hasSubkeys(const KeyTree& tree, const QString& path)
@@ -114,14 +129,11 @@ extern "C" {
 
 Q_DECL_EXPORT int KeyOpen(KeyHandle parent, const char* subkey, KeyHandle* result)
 {
-    QString path;
-    KeyTree tree;
-    if (const int r = resolve(parent, subkey, path); r != KEY_OK)
-        return r;
+    auto [status, path, tree] = lookUp(parent, subkey);
+    if (status != KEY_OK)
+        return status;
     if (!result)
         return KEY_BAD_NAME;
-    if (!load(tree))
-        return KEY_FILE_ERROR;
     if (!path.isEmpty() && !tree.contains(path))
         return KEY_NOT_FOUND;
     *result = newHandle(path);
@@ -130,14 +142,11 @@ Q_DECL_EXPORT int KeyOpen(KeyHandle parent, const char* subkey, KeyHandle* resul
 
 Q_DECL_EXPORT int KeyCreate(KeyHandle parent, const char* subkey, KeyHandle* result)
 {
-    QString path;
-    KeyTree tree;
-    if (const int r = resolve(parent, subkey, path); r != KEY_OK)
-        return r;
+    auto [status, path, tree] = lookUp(parent, subkey);
+    if (status != KEY_OK)
+        return status;
     if (!result)
         return KEY_BAD_NAME;
-    if (!load(tree))
-        return KEY_FILE_ERROR;
     if (make(tree, path) && !save(tree))
         return KEY_FILE_ERROR;
     *result = newHandle(path);
@@ -146,14 +155,11 @@ Q_DECL_EXPORT int KeyCreate(KeyHandle parent, const char* subkey, KeyHandle* res
 
 Q_DECL_EXPORT int KeyDelete(KeyHandle parent, const char* subkey)
 {
-    QString path;
-    KeyTree tree;
-    if (const int r = resolve(parent, subkey, path); r != KEY_OK)
-        return r;
+    auto [status, path, tree] = lookUp(parent, subkey);
+    if (status != KEY_OK)
+        return status;
     if (path.isEmpty() || !subkey || !*subkey)
         return KEY_BAD_NAME;
-    if (!load(tree))
-        return KEY_FILE_ERROR;
     if (!tree.contains(path))
         return KEY_NOT_FOUND;
     if (hasSubkeys(tree, path))
@@ -171,14 +177,11 @@ Q_DECL_EXPORT int KeyClose(KeyHandle key)
 
 Q_DECL_EXPORT int KeyQueryValue(KeyHandle key, const char* subkey, char* buffer, long* size)
 {
-    QString path;
-    KeyTree tree;
-    if (const int r = resolve(key, subkey, path); r != KEY_OK)
-        return r;
+    auto [status, path, tree] = lookUp(key, subkey);
+    if (status != KEY_OK)
+        return status;
     if (!size)
         return KEY_BAD_NAME;
-    if (!load(tree))
-        return KEY_FILE_ERROR;
     if (!path.isEmpty() && !tree.contains(path))
         return KEY_NOT_FOUND;
     const QByteArray value = tree.value(path).toString().toUtf8();
@@ -193,14 +196,11 @@ Q_DECL_EXPORT int KeyQueryValue(KeyHandle key, const char* subkey, char* buffer,
 
 Q_DECL_EXPORT int KeySetValue(KeyHandle key, const char* subkey, const char* value)
 {
-    QString path;
-    KeyTree tree;
-    if (const int r = resolve(key, subkey, path); r != KEY_OK)
-        return r;
+    auto [status, path, tree] = lookUp(key, subkey);
+    if (status != KEY_OK)
+        return status;
     if (path.isEmpty() || !value)
         return KEY_BAD_NAME;
-    if (!load(tree))
-        return KEY_FILE_ERROR;
     make(tree, path);
     tree.insert(path, QString::fromUtf8(value));
     return save(tree) ? KEY_OK : KEY_FILE_ERROR;

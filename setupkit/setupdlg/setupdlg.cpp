@@ -62,17 +62,6 @@ QVBoxLayout* frame(QDialog* dialog, const QString& title, QStyle::StandardPixmap
     return column;
 }
 
-QDialog* quitTemplate(QWidget* parent)
-{
-    auto* dialog = new QDialog(parent);
-    QVBoxLayout* column = frame(dialog, QStringLiteral("Exit Setup"), QStyle::SP_MessageBoxQuestion);
-    addText(dialog, column,
-            QStringLiteral("Quenby is not installed yet.\n\nIf you exit now, nothing more is copied. You can "
-                           "run Setup again at any time to install Quenby."));
-    addButtons(dialog, column, {{"E&xit Setup", "EXIT"}, {"&Continue Setup", "CONTINUE", true}, {"&Help", "HELP"}});
-    return dialog;
-}
-
 QDialog* destinationTemplate(QWidget* parent)
 {
     auto* dialog = new QDialog(parent);
@@ -95,21 +84,13 @@ QDialog* destinationTemplate(QWidget* parent)
     return dialog;
 }
 
-QDialog* messageTemplate(QWidget* parent, const QString& title, QStyle::StandardPixmap icon, const QString& text)
+QDialog* messageTemplate(QWidget* parent, const QString& title, QStyle::StandardPixmap icon, const QString& text,
+                         std::initializer_list<Button> buttons = {{"OK", "CONTINUE", true}})
 {
     auto* dialog = new QDialog(parent);
     QVBoxLayout* column = frame(dialog, title, icon);
     addText(dialog, column, text);
-    addButtons(dialog, column, {{"OK", "CONTINUE", true}});
-    return dialog;
-}
-
-QDialog* helpTemplate(QWidget* parent)
-{
-    auto* dialog = new QDialog(parent);
-    QVBoxLayout* column = frame(dialog, QStringLiteral("Setup Help"), QStyle::SP_MessageBoxInformation);
-    addText(dialog, column, QString());
-    addButtons(dialog, column, {{"&Close", "CONTINUE", true}});
+    addButtons(dialog, column, buttons);
     return dialog;
 }
 
@@ -158,7 +139,11 @@ extern "C" {
 Q_DECL_EXPORT QDialog* SetupDlgTemplate(int templateId, QWidget* parent)
 {
     switch (templateId) {
-    case 200: return quitTemplate(parent);
+    case 200:
+        return messageTemplate(parent, QStringLiteral("Exit Setup"), QStyle::SP_MessageBoxQuestion,
+                               QStringLiteral("Quenby is not installed yet.\n\nIf you exit now, nothing more is "
+                                              "copied. You can run Setup again at any time to install Quenby."),
+                               {{"E&xit Setup", "EXIT"}, {"&Continue Setup", "CONTINUE", true}, {"&Help", "HELP"}});
     case 300: return destinationTemplate(parent);
     case 400:
         return messageTemplate(parent, QStringLiteral("Setup Failed"), QStyle::SP_MessageBoxCritical,
@@ -171,7 +156,9 @@ Q_DECL_EXPORT QDialog* SetupDlgTemplate(int templateId, QWidget* parent)
                                QStringLiteral("Quenby is installed.\n\nYou will find Quenby and Quenby "
                                               "Instructions in the Tablewright group of your application "
                                               "menu."));
-    case 900: return helpTemplate(parent);
+    case 900: // its text depends on the dialog it explains
+        return messageTemplate(parent, QStringLiteral("Setup Help"), QStyle::SP_MessageBoxInformation, QString(),
+                               {{"&Close", "CONTINUE", true}});
     case 6400:
         return messageTemplate(parent, QStringLiteral("Folder Not Accepted"), QStyle::SP_MessageBoxWarning,
                                QStringLiteral("Quenby cannot be installed in that folder.\n\nType the full "
