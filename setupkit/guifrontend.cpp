@@ -62,9 +62,8 @@ void FrameWindow::closeEvent(QCloseEvent* event)
 struct GuiFrontend::Level {
     int templateId = 0;
     QString procName;
-    int helpTemplate = 0;
+    std::unique_ptr<Host> host; // outlives the dialog whose buttons call it
     std::unique_ptr<QDialog> dialog;
-    std::unique_ptr<Host> host;
 };
 
 class GuiFrontend::Host final : public DialogHost {
@@ -174,7 +173,6 @@ bool GuiFrontend::runDialog(int templateId, const QString& procName, int helpTem
         auto level = std::make_unique<Level>();
         level->templateId = templateId;
         level->procName = procName;
-        level->helpTemplate = helpTemplate;
         level->dialog = std::move(dialog);
         level->host = std::make_unique<Host>(*this, helpTemplate, templateId);
         level->host->symbols = &symbols;

@@ -59,13 +59,16 @@ QString withSlash(const QString& dir)
     return dir.endsWith(u'/') ? dir : dir + u'/';
 }
 
-// Another setup of this user holds the lock while it runs.
+// Held while a setup of this user runs; null when another one holds it. A
+// lock that cannot be made at all (no writable temporary folder) stops nobody.
 std::unique_ptr<QLockFile> takeSetupLock()
 {
     auto lock = std::make_unique<QLockFile>(
         QDir::temp().filePath(QStringLiteral("tablewright-setup-%1.lock").arg(::getuid())));
     lock->setStaleLockTime(0);
-    return lock->tryLock(0) ? std::move(lock) : nullptr;
+    if (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError)
+        return nullptr;
+    return lock;
 }
 
 bool hasDisplay()
@@ -238,8 +241,10 @@ bool addSectionToCopyList(const QString& section, const QString& sourceDir, cons
         return false;
     std::vector<CopyItem> items;
     for (const QString& name : *names) {
+        // A link could lead the copy out of the distribution folder.
         const QString source = withSlash(sourceDir) + name;
-        if (!isPlainFileName(name) || !QFileInfo(source).isFile())
+        const QFileInfo info(source);
+        if (!isPlainFileName(name) || !info.isFile() || info.isSymLink())
             return false;
         items.push_back({source, withSlash(destinationDir) + name});
     }

@@ -38,7 +38,7 @@ int readSymbol(const QString& name, QString& value, int bufferSize);
 bool openInf(const QString& path);
 
 // Copy list: the files of an INF section, each a plain name inside
-// `sourceDir` that must be a regular file there, to the same name in
+// `sourceDir` that must be a regular file there (not a link), to the same name in
 // `destinationDir` (both absolute).
 bool clearCopyList();
 bool addSectionToCopyList(const QString& section, const QString& sourceDir,

@@ -251,6 +251,7 @@ TEST_F(Install, AHostileDistributionReadsAndWritesNothingOutsideItsFolders)
     write(tmp.filePath(QStringLiteral("outside")), "outside");
     write(source + QStringLiteral("/sub/inner"), "inner");
     ASSERT_EQ(::mkfifo(QFile::encodeName(source + QStringLiteral("/pipe")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(tmp.filePath(QStringLiteral("outside")), source + QStringLiteral("/link")));
     const QString folder = tmp.filePath(QStringLiteral("target"));
     const struct {
         const char* what;
@@ -262,6 +263,7 @@ TEST_F(Install, AHostileDistributionReadsAndWritesNothingOutsideItsFolders)
         {"a name in a subfolder", "[Minimum Files]\nsub/inner\n", true},
         {"a missing file", "[Minimum Files]\nquenby\nnot-there\n", true},
         {"a pipe as a file", "[Minimum Files]\npipe\n", true},
+        {"a link leading out", "[Minimum Files]\nlink\n", true},
         {"no such section", "[Other Files]\nquenby\n", true},
         {"not a description", "quenby\n", false},
     };
