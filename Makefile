@@ -32,5 +32,11 @@ contact-sheet: build
 	$(BUILD)/tools/artgen --contact-sheet $(BUILD)/contact-sheet.png
 	@echo "Contact sheet: $(BUILD)/contact-sheet.png"
 
+# The distribution folder: setup, its libraries and SetUp.INF beside quenby's files.
+.PHONY: dist
+dist: configure
+	cmake --build $(BUILD) --target dist -j $(JOBS)
+	@echo "Distribution folder: $(BUILD)/dist (install quenby by running ./setup inside it)"
+
 clean:
 	rm -rf $(BUILD)

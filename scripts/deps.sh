@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick faketime dbus libxdamage-dev
+  desktop-file-utils libglib2.0-bin
 )
 
 missing=()

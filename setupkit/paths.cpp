@@ -1,0 +1,41 @@
+#include "paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <unistd.h>
+
+namespace setupkit {
+
+QString expandHome(const QString& path)
+{
+    if (path == u"~")
+        return QDir::homePath();
+    if (path.startsWith(QLatin1String("~/")))
+        return QDir::homePath() + path.mid(1);
+    return path;
+}
+
+bool isValidDirectory(const QString& path)
+{
+    if (!path.startsWith(u'/'))
+        return false;
+    for (QChar c : path) {
+        if (c.category() == QChar::Other_Control)
+            return false;
+    }
+    QString at = QDir::cleanPath(path);
+    QFileInfo info(at);
+    while (!info.exists()) {
+        at = info.path();
+        info = QFileInfo(at);
+    }
+    return info.isDir() && ::access(QFile::encodeName(at).constData(), W_OK | X_OK) == 0;
+}
+
+bool installsForEveryone()
+{
+    return ::geteuid() == 0;
+}
+
+} // namespace setupkit

@@ -1,0 +1,18 @@
+#pragma once
+// Folder names as the toolkit judges them.
+#include <QString>
+
+namespace setupkit {
+
+// "~" and a leading "~/" stand for the home folder; anything else is kept.
+QString expandHome(const QString& path);
+
+// A folder files can be installed into: an absolute path without control
+// characters, that is a writable folder or can be made as one (its nearest
+// existing ancestor is a writable folder).
+bool isValidDirectory(const QString& path);
+
+// True when installing for every user of the machine (run as root).
+bool installsForEveryone();
+
+} // namespace setupkit
