@@ -4,6 +4,7 @@
 #include "mainframe.h"
 #include "soldoc.h"
 
+#include <platform/toolkitsettings.h>
 #include <tollmere/resources/icon.h>
 
 #include <QIcon>
@@ -15,6 +16,8 @@ CTollmereApp::CTollmereApp(int& argc, char** argv) : QApplication(argc, argv)
     setApplicationName(QStringLiteral("Tollmere"));
     setApplicationVersion(QStringLiteral("1.0"));
     setWindowIcon(QIcon(tollmere_resources::windowIconPath()));
+    // Tollmere.cfg stays the program's only file, whatever the dialogs do.
+    platform::keepToolkitSettingsUnwritten();
 }
 
 CTollmereApp::~CTollmereApp()
