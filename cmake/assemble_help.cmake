@@ -1,6 +1,6 @@
 # Joins the help pieces into one HTML file:
-#   cmake -DOUTPUT=<file> -DHELP_DIR=<dir> -DGAMES=a,b,... -P assemble.cmake
-# The contents list links the mouse topic, every game topic present (in Play
+#   cmake -DOUTPUT=<file> -DHELP_DIR=<dir> -DGAMES=a,b,... -P assemble_help.cmake
+# The contents list links the mouse topic, every game topic present (in the given
 # menu order, titled by its first heading) and the options topic.
 function(read_piece name var)
   file(READ "${HELP_DIR}/${name}.html" text)
