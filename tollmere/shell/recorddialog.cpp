@@ -23,7 +23,16 @@ constexpr int PictureRole = Qt::UserRole;
 // green.
 class RecordDelegate : public QStyledItemDelegate {
 public:
-    RecordDelegate(const ConfigBlock& records, QObject* parent) : QStyledItemDelegate(parent), records_(records) {}
+    RecordDelegate(const ConfigBlock& records, const QFont& font, QObject* parent)
+        : QStyledItemDelegate(parent), records_(records), nameFont_(font)
+    {
+        // The names' box is 110 pixels wide: a long name is set a little
+        // smaller rather than cut off.
+        for (const GameInfo& game : Games)
+            while (QFontMetrics(nameFont_).horizontalAdvance(QString::fromUtf8(game.Name)) > NameWidth - 2
+                   && nameFont_.pointSizeF() > 6)
+                nameFont_.setPointSizeF(nameFont_.pointSizeF() - 0.5);
+    }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
@@ -40,8 +49,10 @@ public:
             painter->setPen(colour);
             painter->drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
         };
-        line(QColor(0, 255, 255), QRect(QPoint(x + 40, y), QPoint(x + 150, y + 40) - QPoint(1, 1)),
+        painter->setFont(nameFont_);
+        line(QColor(0, 255, 255), QRect(QPoint(x + 40, y), QPoint(x + 40 + NameWidth, y + 40) - QPoint(1, 1)),
              QString::fromUtf8(Games[game].Name));
+        painter->setFont(option.font);
         line(QColor(128, 0, 128), QRect(QPoint(x + 160, y + 5), QPoint(x + 210, y + 40) - QPoint(1, 1)),
              QString::number(records_.Played[game]));
         line(QColor(0, 255, 0), QRect(QPoint(x + 220, y + 5), QPoint(x + 270, y + 40) - QPoint(1, 1)),
@@ -54,7 +65,9 @@ public:
     }
 
 private:
+    static constexpr int NameWidth = 110;
     const ConfigBlock& records_;
+    QFont nameFont_;
 };
 
 QLabel* Label(QWidget* parent, const QString& text, const QRect& at, Qt::Alignment align = Qt::AlignLeft)
@@ -86,7 +99,7 @@ QPushButton* Button(QDialog* dialog, const QString& text, const QRect& at, bool 
 
 RecordListBox::RecordListBox(const ConfigBlock& records, QWidget* parent) : QListWidget(parent)
 {
-    setItemDelegate(new RecordDelegate(records, this));
+    setItemDelegate(new RecordDelegate(records, font(), this));
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
