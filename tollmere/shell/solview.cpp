@@ -155,7 +155,9 @@ void CSolView::OnSave()
 
 void CSolView::OnColor()
 {
-    if (AskColour && AskColour(config_.TableColour, config_.CustomColours)) {
+    platform::ColorRef colour = config_.TableColour;
+    if (AskColour && AskColour(colour, config_.CustomColours)) {
+        config_.TableColour = colour;
         RebuildTable();
         RepaintWhole();
     }
