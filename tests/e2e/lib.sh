@@ -59,6 +59,43 @@ start_quenby() {
   read_geometry
 }
 
+# Starts tollmere the same way, in its own working folder (its records file
+# lives in the folder it is started from), and finds its table: the view is
+# the area of the table colour right of the tools toolbar and below the game
+# toolbar.
+start_tollmere() {
+  [[ -n $FAKETIME_LIB ]] || fail "libfaketime not found"
+  mkdir -p "$WORK/home"
+  (cd "$WORK/home" && XDG_CONFIG_HOME=$CONFIG QT_QPA_PLATFORM=xcb TZ=UTC \
+    FAKETIME="2026-01-01 12:00:00" FAKETIME_DONT_FAKE_MONOTONIC=1 LD_PRELOAD=$FAKETIME_LIB \
+    exec "$QUENBY" >>"$WORK/tollmere.log" 2>&1) &
+  APP_PID=$!
+  WINDOW=$(timeout 20 xdotool search --sync --name ' - Tollmere' | head -n1) || fail "no window"
+  timeout 10 xdotool windowfocus --sync "$WINDOW" || fail "cannot focus the window"
+  eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+  WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
+  local x y
+  for _ in $(seq 50); do
+    shot geometry
+    VIEW_LEFT= VIEW_TOP=
+    for x in $(seq 0 80); do
+      [[ $(pixel geometry $((WIN_X + x)) $((WIN_Y + WIN_H / 2))) == "$TABLE_RGB" ]] && { VIEW_LEFT=$((WIN_X + x)); break; }
+    done
+    if [[ -n $VIEW_LEFT ]]; then
+      for y in $(seq 0 120); do
+        [[ $(pixel geometry $((VIEW_LEFT + 2)) $((WIN_Y + y))) == "$TABLE_RGB" ]] && { VIEW_TOP=$((WIN_Y + y)); break; }
+      done
+    fi
+    [[ -n $VIEW_TOP ]] && break
+    sleep 0.1
+  done
+  [[ -n $VIEW_TOP ]] || fail "no table of colour $TABLE_RGB in the window"
+  for y in $(seq $((WIN_H - 1)) -1 $((WIN_H / 2))); do
+    [[ $(pixel geometry $((VIEW_LEFT + 2)) $((WIN_Y + y))) == "$TABLE_RGB" ]] && { VIEW_H=$((WIN_Y + y + 1 - VIEW_TOP)); break; }
+  done
+  VIEW_W=$((WIN_X + WIN_W - VIEW_LEFT))
+}
+
 # Waits for the program to end after it was told to close.
 wait_exit() {
   for _ in $(seq 100); do
