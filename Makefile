@@ -22,6 +22,9 @@ build: configure
 run: build
 	$(BUILD)/quenby/quenby
 
+run-tollmere: build
+	$(BUILD)/tollmere/tollmere
+
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
