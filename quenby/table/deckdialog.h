@@ -2,11 +2,10 @@
 // "Decks": the eight card backs in a multi-column list on the table colour,
 // the chosen one framed; OK or a double click takes the selected back.
 #include <platform/colour.h>
+#include <platform/picturelist.h>
 
 #include <QDialog>
 #include <array>
-
-class QListWidget;
 
 namespace quenby {
 
@@ -24,11 +23,8 @@ public:
     int SelectedBack() const;
     QListWidget* List() const { return list_; }
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
-    QListWidget* list_;
+    platform::PictureListBox* list_;
 };
 
 } // namespace quenby

@@ -3,9 +3,11 @@
 // top card, the one shown uppermost and taken first.
 #include "card.h"
 #include "cursorlist.h"
-#include "random.h"
+#include <platform/random.h>
 
 namespace quenby {
+
+using platform::Random;
 
 class Pile {
 public:

@@ -2,7 +2,7 @@
 // Everything the table shares between drawing, the mouse protocol, the games
 // and the settings. The document owns one.
 #include "gametable.h"
-#include "random.h"
+#include <platform/random.h>
 #include <platform/rect.h>
 
 #include <platform/colour.h>
@@ -35,7 +35,7 @@ struct TableState {
     platform::ColorRef TableColour = 0x800080;
     int SoundOn = 1;
     int CardBackId = 191;
-    Random Generator;
+    Random Generator{0}; // seeded by every shuffle
     std::unique_ptr<quenby::TableSurface> TableSurface;
     std::unique_ptr<quenby::TablePalette> TablePalette;
     quenby::GameTable GameTable;

@@ -96,6 +96,16 @@ start_tollmere() {
   VIEW_W=$((WIN_X + WIN_W - VIEW_LEFT))
 }
 
+# Waits for the dialog titled $1, types $2 into it and presses Return.
+answer_dialog() {
+  local dialog
+  dialog=$(timeout 10 xdotool search --sync --name "^$1\$" | head -n1) || fail "no $1 dialog"
+  timeout 10 xdotool windowfocus --sync "$dialog" || true
+  sleep 0.3
+  xdotool type --delay 10 "$2"
+  xdotool key Return
+}
+
 # Waits for the program to end after it was told to close.
 wait_exit() {
   for _ in $(seq 100); do

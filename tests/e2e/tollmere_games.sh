@@ -43,12 +43,7 @@ played_out() {
 open_game() {
   shot before-open
   xdotool key ctrl+o
-  local dialog
-  dialog=$(timeout 10 xdotool search --sync --name '^Open Game$' | head -n1) || fail "no Open Game dialog"
-  timeout 10 xdotool windowfocus --sync "$dialog" || true
-  sleep 0.3
-  xdotool type --delay 10 "$WORK/home/$1"
-  xdotool key Return
+  answer_dialog "Open Game" "$WORK/home/$1"
   wait_change before-open "$2"
   sleep 0.2
   shot "$2"

@@ -43,11 +43,7 @@ convert "$WORK/moved.png" -crop "${VIEW_W}x${VIEW_H}+${VIEW_LEFT}+${VIEW_TOP}" +
 
 # Ctrl+S, a name without its extension: saved as game.Sol, 53 records.
 xdotool key ctrl+s
-dialog=$(timeout 10 xdotool search --sync --name '^Save Game$' | head -n1) || fail "no Save Game dialog"
-timeout 10 xdotool windowfocus --sync "$dialog" || true
-sleep 0.3
-xdotool type --delay 10 "$WORK/home/game"
-xdotool key Return
+answer_dialog "Save Game" "$WORK/home/game"
 for _ in $(seq 50); do [[ -s $WORK/home/game.Sol ]] && break; sleep 0.1; done
 [[ $(stat -c %s "$WORK/home/game.Sol") == 848 ]] || fail "game.Sol is $(stat -c %s "$WORK/home/game.Sol") bytes"
 
@@ -62,11 +58,7 @@ played() { od -An -t d4 -j $((72 + 4 * 3)) -N 4 "$WORK/home/Tollmere.cfg" | tr -
 start_tollmere
 shot title2
 xdotool key ctrl+o
-dialog=$(timeout 10 xdotool search --sync --name '^Open Game$' | head -n1) || fail "no Open Game dialog"
-timeout 10 xdotool windowfocus --sync "$dialog" || true
-sleep 0.3
-xdotool type --delay 10 "$WORK/home/game.Sol"
-xdotool key Return
+answer_dialog "Open Game" "$WORK/home/game.Sol"
 wait_change title2 reopened
 sleep 0.3
 shot reopened

@@ -3,7 +3,7 @@
 // and the paint order (last painted on top). The deck also keeps the extent
 // of the table the last layout made, for drawing the outlines.
 #include "card.h"
-#include "random.h"
+#include <platform/random.h>
 
 #include <memory>
 #include <vector>
@@ -32,7 +32,7 @@ public:
     std::vector<std::unique_ptr<Card>> Cards;
     int ExtentWidth = 0;
     int ExtentHeight = 0;
-    Random Generator;
+    platform::Random Generator; // carried over from one shuffle to the next
 };
 
 } // namespace tollmere

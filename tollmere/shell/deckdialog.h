@@ -4,10 +4,10 @@
 // back; Cancel keeps the old one.
 #include "configblock.h"
 
+#include <platform/picturelist.h>
+
 #include <QDialog>
 #include <array>
-
-class QListWidget;
 
 namespace tollmere {
 
@@ -20,7 +20,7 @@ public:
 
     DeckDialog(ConfigBlock& config, QWidget* parent = nullptr);
 
-    QListWidget* List() const { return list_; }
+    platform::PictureListBox* List() const { return list_; }
     // The back of the selected cell, 0 when none is selected.
     int SelectedBack() const;
 
@@ -28,7 +28,7 @@ public:
 
 private:
     ConfigBlock& config_;
-    QListWidget* list_;
+    platform::PictureListBox* list_;
 };
 
 } // namespace tollmere
