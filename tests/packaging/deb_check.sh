@@ -89,6 +89,11 @@ for program in quenby tollmere; do
   check "man page $program(6) has a NAME section" man_names "$page"
 done
 check "setup left out" test ! -e "$root/usr/games/setup"
+# Every screenshot the metadata names is one kept in the repository.
+shots=$(cd "$(dirname "$0")/../../packaging/screenshots" && pwd)
+for url in $(cat "$root"/usr/share/metainfo/*.xml | sed -n 's|.*<image>\(.*\)</image>.*|\1|p'); do
+  check "screenshot $url is kept in packaging/screenshots" test -f "$shots/${url##*/screenshots/}"
+done
 
 # The unpacked quenby: its window, and its help read from /usr/share/games.
 # Then the help file is taken away and F1 must show something else: the
