@@ -41,5 +41,16 @@ dist: configure
 	cmake --build $(BUILD) --target dist -j $(JOBS)
 	@echo "Distribution folder: $(BUILD)/dist (install quenby by running ./setup inside it)"
 
+# The Debian package of quenby and tollmere, at build/deb; deb-check builds it
+# and checks its contents, lintian, its metadata and a start from it.
+.PHONY: deb deb-check
+deb: build
+	rm -rf $(BUILD)/deb
+	cd $(BUILD) && cpack -G DEB -B deb
+	@echo "Package: $$(ls $(BUILD)/deb/*.deb)"
+
+deb-check: deb
+	bash tests/packaging/deb_check.sh $(BUILD)/deb/*.deb
+
 clean:
 	rm -rf $(BUILD)

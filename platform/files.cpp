@@ -1,5 +1,7 @@
 #include "platform/files.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -71,6 +73,39 @@ bool writeFileWhole(const QString& path, QByteArrayView bytes)
         return false;
     }
     return file.commit();
+}
+
+QStringList programFileFolders(const QString& programDir, const QString& programName)
+{
+    QStringList folders{programDir};
+    // The program's architecture-independent files live apart from it there.
+    const QDir dir(programDir);
+    if (dir.dirName() == u"games" && !programName.isEmpty())
+        folders << QDir::cleanPath(dir.absoluteFilePath(QStringLiteral("../share/games/") + programName));
+    return folders;
+}
+
+QStringList programFileFolders()
+{
+    if (!QCoreApplication::instance())
+        return {};
+    return programFileFolders(QCoreApplication::applicationDirPath(),
+                              QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+}
+
+QString findFileIn(const QString& fileName, const QStringList& folders)
+{
+    if (fileName.isEmpty())
+        return {};
+    const QFileInfo asGiven(fileName);
+    if (asGiven.isAbsolute())
+        return asGiven.isFile() ? asGiven.absoluteFilePath() : QString();
+    for (const QString& dir : folders) {
+        const QFileInfo candidate(QDir(dir), fileName);
+        if (candidate.isFile())
+            return candidate.absoluteFilePath();
+    }
+    return {};
 }
 
 } // namespace platform

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 
@@ -30,5 +31,16 @@ FileBytes readRegularFile(const QString& path, qint64 maxBytes);
 // A symlink is written through to its target; an existing file keeps its
 // permissions. Refuses (false) a name that exists and is not a regular file.
 bool writeFileWhole(const QString& path, QByteArrayView bytes);
+
+// Where a program's own files (sounds, help) are looked for, in order: the
+// folder of the executable, then, for a program in `<prefix>/games` as Debian
+// lays out games, `<prefix>/share/games/<program>`.
+QStringList programFileFolders(const QString& programDir, const QString& programName);
+// The same for the running program; empty before the application exists.
+QStringList programFileFolders();
+
+// The first regular file named `fileName` in `folders` (an absolute name is
+// taken as it stands); empty when there is none.
+QString findFileIn(const QString& fileName, const QStringList& folders);
 
 } // namespace platform

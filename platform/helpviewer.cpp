@@ -1,5 +1,7 @@
 #include "platform/helpviewer.h"
 
+#include "platform/files.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -126,7 +128,8 @@ void showHelp(QWidget* owner, const QString& helpFile, const QString& anchor)
 
 QString helpFilePath(const QString& fileName)
 {
-    return QCoreApplication::applicationDirPath() + u'/' + fileName;
+    const QString found = findFileIn(fileName, programFileFolders());
+    return found.isEmpty() ? QCoreApplication::applicationDirPath() + u'/' + fileName : found;
 }
 
 void showHelpContents(QWidget* owner, const QString& helpFile)

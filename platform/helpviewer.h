@@ -7,7 +7,8 @@ class QWidget;
 
 namespace platform {
 
-// The help file `fileName` beside the executable.
+// The help file `fileName` in the program's own folders (see
+// programFileFolders); beside the executable when it is in none.
 QString helpFilePath(const QString& fileName);
 
 // Opens (or raises) the one help window of the program at the file's contents.

@@ -2,9 +2,7 @@
 
 #include "platform/files.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 
 #include <pulse/simple.h>
 
@@ -183,26 +181,12 @@ SoundRecorder::~SoundRecorder()
 
 QStringList soundFolders()
 {
-    QStringList places;
-    if (QCoreApplication::instance())
-        places << QCoreApplication::applicationDirPath();
-    places << QDir::currentPath();
-    return places;
+    return programFileFolders() << QDir::currentPath();
 }
 
 QString soundFilePath(const QString& fileName, const QStringList& folders)
 {
-    if (fileName.isEmpty())
-        return {};
-    const QFileInfo asGiven(fileName);
-    if (asGiven.isAbsolute())
-        return asGiven.isFile() ? asGiven.absoluteFilePath() : QString();
-    for (const QString& dir : folders) {
-        const QFileInfo candidate(QDir(dir), fileName);
-        if (candidate.isFile())
-            return candidate.absoluteFilePath();
-    }
-    return {};
+    return findFileIn(fileName, folders);
 }
 
 void playSound(const QString& fileName)

@@ -5,15 +5,15 @@
 
 namespace platform {
 
-// Plays "UP.WAV" and the like: looked up beside the executable, then in the
-// current directory. A missing or unplayable file (or no audio device) plays
+// Plays "UP.WAV" and the like: looked up in the program's own folders (see
+// programFileFolders), then in the current directory. A missing or unplayable file (or no audio device) plays
 // nothing and is not reported. Returns at once, whatever the sound server
 // does: the file is found, read and played on a thread of its own. One sound
 // plays at a time; a new one stops the one playing and starts at once.
 void playSound(const QString& fileName);
 
-// Where playSound looks, in order: beside the executable, then the current
-// directory.
+// Where playSound looks, in order: the program's own folders, then the
+// current directory.
 QStringList soundFolders();
 // The first regular file named `fileName` in `folders` (an absolute name is
 // taken as it stands); empty when there is none.

@@ -10,6 +10,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick faketime dbus libxdamage-dev
   desktop-file-utils libglib2.0-bin
+  dpkg-dev lintian appstream scdoc man-db
 )
 
 missing=()

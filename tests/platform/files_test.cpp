@@ -140,3 +140,44 @@ TEST_F(FilesTest, AFolderThatTakesNoNewFileGetsTheFileRewrittenInPlace)
     EXPECT_TRUE(refused) << "a new file cannot be made there";
     EXPECT_EQ(QDir(path("locked")).entryList(QDir::Files), QStringList{"a.ini"});
 }
+
+// A program in <prefix>/games finds its files beside itself first, then in
+// <prefix>/share/games/<program>; anywhere else only beside itself.
+TEST(ProgramFileFolders, BesideTheProgramThenTheSharedGamesFolder)
+{
+    const struct {
+        const char* dir;
+        const char* program;
+        QStringList expected;
+    } cases[] = {
+        {"/usr/games", "quenby", {"/usr/games", "/usr/share/games/quenby"}},
+        {"/usr/local/games", "tollmere", {"/usr/local/games", "/usr/local/share/games/tollmere"}},
+        {"/opt/root/usr/games", "quenby", {"/opt/root/usr/games", "/opt/root/usr/share/games/quenby"}},
+        {"/home/me/Tablewright/Quenby", "quenby", {"/home/me/Tablewright/Quenby"}},
+        {"/usr/lib/quenby", "quenby", {"/usr/lib/quenby"}},
+        {"/srv/games/quenby", "quenby", {"/srv/games/quenby"}},
+        {"/usr/games", "", {"/usr/games"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(programFileFolders(c.dir, c.program), c.expected) << c.dir << " " << c.program;
+}
+
+TEST_F(FilesTest, FindFileInTakesTheFirstFolderHoldingARegularFile)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath("games"));
+    ASSERT_TRUE(QDir(dir.path()).mkpath("share/games/quenby/UP.WAV")); // a folder, never a sound
+    put("share/games/quenby/quenby.html", "help");
+    put("share/games/quenby/DOWN.WAV", "shared");
+    put("games/DOWN.WAV", "beside");
+    put("games/UP.WAV", "beside");
+    const QStringList folders = programFileFolders(path("games"), "quenby");
+
+    EXPECT_EQ(findFileIn("quenby.html", folders), path("share/games/quenby/quenby.html"));
+    EXPECT_EQ(findFileIn("DOWN.WAV", folders), path("games/DOWN.WAV")) << "beside the program comes first";
+    EXPECT_EQ(findFileIn("UP.WAV", folders), path("games/UP.WAV"));
+    ASSERT_TRUE(QFile::remove(path("games/UP.WAV")));
+    EXPECT_EQ(findFileIn("UP.WAV", folders), QString()) << "a folder of that name is no file";
+    EXPECT_EQ(findFileIn("SHUFFLE.WAV", folders), QString());
+    EXPECT_EQ(findFileIn("", folders), QString());
+    EXPECT_EQ(findFileIn(path("games/DOWN.WAV"), {}), path("games/DOWN.WAV")) << "an absolute name as it stands";
+}
