@@ -1,9 +1,9 @@
 #pragma once
 // What the eight games share: their pile list, the deal from the deck, the
 // centring layout, and the pick-up, drag and drop of cards to the pile they
-// overlap most. A game holds a GameFrame and calls the shared steps, adding
-// only where its rules depart from them. The program places and moves cards;
-// the player applies each game's rules.
+// overlap most. Each game is a GameFrame that adds only where its rules
+// depart from these steps. The program places and moves cards; the player
+// applies each game's rules.
 #include "carddeck.h"
 #include "codes.h"
 #include "pile.h"
