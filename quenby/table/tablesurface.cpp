@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace quenby {
 
@@ -153,15 +154,14 @@ Rect Paint(TableState& table)
     table.DirtyRect = {};
     if (area.IsEmpty())
         return {};
-    QImage& composition = table.TableSurface->Composition;
-    const QImage& background = table.TableSurface->Background;
-    platform::copyArea(composition, background, area);
-    // Only the part of each card inside the area is copied: the rest of the
+    // Only what shows of each card inside the area is copied: the rest of the
     // composition is already right, and a drag then costs the same at any
-    // window size.
+    // window size and over any depth of pile.
+    std::vector<platform::Layer> layers;
     for (const Card* card : table.PaintList)
         if (card->Bitmap && card->Bounds.Intersects(area))
-            platform::copyImage(composition, QPoint(card->Left(), card->Top()), card->Bitmap->pixels, area);
+            layers.push_back({QPoint(card->Left(), card->Top()), &card->Bitmap->pixels});
+    platform::composeArea(table.TableSurface->Composition, table.TableSurface->Background, layers, area);
     return area;
 }
 
