@@ -144,8 +144,8 @@ Rect Paint(TableState& table)
     if (table.DirtyRect.IsEmpty())
         table.DirtyRect = table.ClientRect();
     // One walk: a card meeting the rectangle as it stands is added; one that
-    // only meets it after later growth is not (each card is drawn whole below
-    // anyway, so the picture inside the rectangle is right).
+    // only meets it after later growth is not (the composition outside the
+    // rectangle is already right, so the picture inside it is too).
     for (const Card* card : table.PaintList)
         if (card->Bounds.Intersects(table.DirtyRect))
             table.DirtyRect.Unite(card->Bounds);
