@@ -1,6 +1,7 @@
 #include "platform/drawing.h"
 
 #include <cstring>
+#include <vector>
 
 namespace platform {
 
@@ -133,6 +134,89 @@ void copyArea(QImage& target, const QImage& source, const Rect& area)
     const Rect inside = area.Intersected(Rect::At(0, 0, std::min(target.width(), source.width()),
                                                   std::min(target.height(), source.height())));
     copyRows(target, source, QPoint(0, 0), inside);
+}
+
+namespace {
+
+// Appends the parts of `piece` outside `cover`: the bands above and below it
+// right across, then the pieces left and right of it; full-width bands first,
+// as the copies cost by the row.
+void subtract(const Rect& piece, const Rect& cover, std::vector<Rect>& out)
+{
+    const Rect c = piece.Intersected(cover);
+    if (c.IsEmpty()) {
+        out.push_back(piece);
+        return;
+    }
+    const Rect bands[] = {{piece.left, piece.top, piece.right, c.top},
+                          {piece.left, c.bottom, piece.right, piece.bottom},
+                          {piece.left, c.top, c.left, c.bottom},
+                          {c.right, c.top, piece.right, c.bottom}};
+    for (const Rect& band : bands)
+        if (!band.IsEmpty())
+            out.push_back(band);
+}
+
+} // namespace
+
+namespace {
+
+// uncoveredParts with the caller's scratch for the next round of pieces, so
+// that a repaint of many layers allocates once.
+void splitAround(const Rect& part, std::span<const Rect> above, std::vector<Rect>& pieces, std::vector<Rect>& next)
+{
+    pieces.clear();
+    if (part.IsEmpty())
+        return;
+    pieces.push_back(part);
+    for (const Rect& cover : above) {
+        // Past a few dozen splinters the rest are copied as they stand: they
+        // still hold every pixel that shows, and copying a covered one is
+        // only wasted work.
+        if (pieces.empty() || pieces.size() > MaxPieces)
+            return;
+        if (!cover.Intersects(part))
+            continue;
+        next.clear();
+        for (const Rect& piece : pieces)
+            subtract(piece, cover, next);
+        pieces.swap(next);
+    }
+}
+
+} // namespace
+
+void uncoveredParts(const Rect& part, std::span<const Rect> above, std::vector<Rect>& pieces)
+{
+    std::vector<Rect> next;
+    splitAround(part, above, pieces, next);
+}
+
+void composeArea(QImage& target, const QImage& background, std::span<const Layer> layers, const Rect& area)
+{
+    const Rect inside = area.Intersected(Rect::At(0, 0, target.width(), target.height()));
+    if (inside.IsEmpty())
+        return;
+    // parts[0] is the background's share of the area, parts[i + 1] layer i's.
+    std::vector<Rect> parts;
+    parts.reserve(layers.size() + 1);
+    parts.push_back(inside);
+    for (const Layer& layer : layers)
+        parts.push_back(
+            Rect::At(layer.at.x(), layer.at.y(), layer.image->width(), layer.image->height()).Intersected(inside));
+    std::vector<Rect> pieces;
+    std::vector<Rect> next;
+    pieces.reserve((MaxPieces + 1) * 4);
+    next.reserve((MaxPieces + 1) * 4);
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        splitAround(parts[i], std::span<const Rect>(parts).subspan(i + 1), pieces, next);
+        for (const Rect& piece : pieces) {
+            if (i == 0)
+                copyArea(target, background, piece);
+            else
+                copyImage(target, layers[i - 1].at, *layers[i - 1].image, piece);
+        }
+    }
 }
 
 } // namespace platform

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <span>
+#include <vector>
 
 namespace platform {
 
@@ -27,5 +29,24 @@ void transparentDraw(QImage& target, QPoint at, const QImage& image);
 // each row is one memcpy, with the images' bits fetched once per call.
 void copyImage(QImage& target, QPoint at, const QImage& source, const Rect& clip);
 void copyArea(QImage& target, const QImage& source, const Rect& area);
+
+// One opaque picture of a stack composed over a background: `image` with its
+// top-left at `at`.
+struct Layer {
+    QPoint at;
+    const QImage* image;
+};
+
+// Recomposes `area` of `target` as the background with the layers copied over
+// it in order, but copies of each (the background included) only the parts
+// that the later layers leave showing: a card buried under a fanned pile
+// costs its visible strip, not its whole height.
+void composeArea(QImage& target, const QImage& background, std::span<const Layer> layers, const Rect& area);
+
+// The parts of `part` that no rectangle of `above` covers, as rectangles that
+// do not overlap, into `pieces`. Past MaxPieces the splitting stops and the
+// pieces left may hold covered pixels too, never miss an uncovered one.
+constexpr std::size_t MaxPieces = 48;
+void uncoveredParts(const Rect& part, std::span<const Rect> above, std::vector<Rect>& pieces);
 
 } // namespace platform

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace quenby {
 
@@ -143,8 +144,8 @@ Rect Paint(TableState& table)
     if (table.DirtyRect.IsEmpty())
         table.DirtyRect = table.ClientRect();
     // One walk: a card meeting the rectangle as it stands is added; one that
-    // only meets it after later growth is not (each card is drawn whole below
-    // anyway, so the picture inside the rectangle is right).
+    // only meets it after later growth is not (the composition outside the
+    // rectangle is already right, so the picture inside it is too).
     for (const Card* card : table.PaintList)
         if (card->Bounds.Intersects(table.DirtyRect))
             table.DirtyRect.Unite(card->Bounds);
@@ -153,15 +154,14 @@ Rect Paint(TableState& table)
     table.DirtyRect = {};
     if (area.IsEmpty())
         return {};
-    QImage& composition = table.TableSurface->Composition;
-    const QImage& background = table.TableSurface->Background;
-    platform::copyArea(composition, background, area);
-    // Only the part of each card inside the area is copied: the rest of the
+    // Only what shows of each card inside the area is copied: the rest of the
     // composition is already right, and a drag then costs the same at any
-    // window size.
+    // window size and over any depth of pile.
+    std::vector<platform::Layer> layers;
     for (const Card* card : table.PaintList)
         if (card->Bitmap && card->Bounds.Intersects(area))
-            platform::copyImage(composition, QPoint(card->Left(), card->Top()), card->Bitmap->pixels, area);
+            layers.push_back({QPoint(card->Left(), card->Top()), &card->Bitmap->pixels});
+    platform::composeArea(table.TableSurface->Composition, table.TableSurface->Background, layers, area);
     return area;
 }
 

@@ -151,3 +151,98 @@ TEST(TransparentDraw, BlackLetsTheTableShowThrough)
         EXPECT_EQ(direct, byHand) << at.x() << "," << at.y();
     }
 }
+
+namespace {
+
+// A fixed-seed stream of rectangles, some off the edges of a 60x40 target.
+struct Rects {
+    unsigned state = 12345;
+    int next(int n)
+    {
+        state = state * 1103515245u + 12345u;
+        return int((state >> 16) % unsigned(n));
+    }
+    Rect rect() { return Rect::At(next(70) - 8, next(50) - 8, 1 + next(30), 1 + next(25)); }
+};
+
+} // namespace
+
+TEST(Compose, UncoveredPartsAreExactlyWhatShowsWithoutOverlap)
+{
+    Rects random;
+    for (int round = 0; round < 300; ++round) {
+        const Rect part = random.rect();
+        std::vector<Rect> above(std::size_t(random.next(6)));
+        for (Rect& r : above)
+            r = random.rect();
+        std::vector<Rect> pieces;
+        uncoveredParts(part, above, pieces);
+        for (int y = -10; y < 70; ++y)
+            for (int x = -10; x < 80; ++x) {
+                bool shows = part.Contains(x, y);
+                for (const Rect& r : above)
+                    shows = shows && !r.Contains(x, y);
+                int inPieces = 0;
+                for (const Rect& p : pieces)
+                    inPieces += p.Contains(x, y) ? 1 : 0;
+                ASSERT_EQ(inPieces, shows ? 1 : 0) << "round " << round << " at " << x << "," << y;
+            }
+    }
+}
+
+TEST(Compose, SplinteringStopsWithEveryShowingPixelKept)
+{
+    // A comb of one-pixel teeth over a wide part: far more splinters than
+    // allowed, so the rest are kept whole rather than lost.
+    const Rect part = Rect::At(0, 0, 200, 10);
+    std::vector<Rect> teeth;
+    for (int x = 0; x < 200; x += 2)
+        teeth.push_back(Rect::At(x, 2, 1, 6));
+    std::vector<Rect> pieces;
+    uncoveredParts(part, teeth, pieces);
+    EXPECT_LE(pieces.size(), MaxPieces + 4);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 200; ++x) {
+            const bool covered = y >= 2 && y < 8 && x % 2 == 0;
+            bool kept = false;
+            for (const Rect& p : pieces)
+                kept = kept || p.Contains(x, y);
+            if (!covered)
+                ASSERT_TRUE(kept) << x << "," << y;
+        }
+}
+
+TEST(Compose, AreaComesOutAsPaintingEveryLayerWholeWould)
+{
+    // Opaque layers of distinct colours, some off the target, painted whole
+    // in order with QPainter as the reference.
+    Rects random;
+    const QImage background = gradient(60, 40);
+    for (int round = 0; round < 200; ++round) {
+        std::vector<QImage> images;
+        std::vector<Layer> layers;
+        images.reserve(8);
+        const int count = random.next(8);
+        for (int i = 0; i < count; ++i) {
+            const Rect r = random.rect();
+            images.push_back(gradient(r.Width(), r.Height()).mirrored(i % 2 == 1, i % 3 == 1));
+            layers.push_back({QPoint(r.left, r.top), &images.back()});
+        }
+        QImage whole = background.copy();
+        {
+            QPainter painter(&whole);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            for (const Layer& layer : layers)
+                painter.drawImage(layer.at, *layer.image);
+        }
+        const Rect area = random.rect();
+        QImage target(60, 40, QImage::Format_RGB32);
+        target.fill(0xFF123456);
+        const QImage before = target.copy();
+        composeArea(target, background, layers, area);
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 60; ++x)
+                ASSERT_EQ(target.pixel(x, y), area.Contains(x, y) ? whole.pixel(x, y) : before.pixel(x, y))
+                    << "round " << round << " at " << x << "," << y;
+    }
+}

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace tollmere {
 
@@ -85,17 +86,18 @@ Rect TableSurface::Paint(const Rect& area)
     const Rect visible = area.Intersected(Rect::At(0, 0, Composition.width(), Composition.height()));
     if (visible.IsEmpty())
         return {};
-    platform::copyArea(Composition, Background, visible);
-    // Every card meeting the area is copied in paint order, clipped to it: the
-    // area comes out exactly as a whole repaint would draw it, whatever part
-    // of a card it cuts, and the cost follows the area alone.
+    // Every card meeting the area is composed in paint order, clipped to it
+    // and to what later cards leave showing: the area comes out exactly as a
+    // whole repaint would draw it, and the cost follows what shows in it.
+    std::vector<platform::Layer> layers;
     for (const auto& card : deck_.Cards) {
         if (!card->Bounds.Intersects(visible))
             continue;
         const QImage& image = card->FaceUp ? card->Face : BackImage;
         if (!image.isNull())
-            platform::copyImage(Composition, QPoint(card->Bounds.left, card->Bounds.top), image, visible);
+            layers.push_back({QPoint(card->Bounds.left, card->Bounds.top), &image});
     }
+    platform::composeArea(Composition, Background, layers, visible);
     return visible;
 }
 
