@@ -207,8 +207,9 @@ TEST(Compose, SplinteringStopsWithEveryShowingPixelKept)
             bool kept = false;
             for (const Rect& p : pieces)
                 kept = kept || p.Contains(x, y);
-            if (!covered)
+            if (!covered) {
                 ASSERT_TRUE(kept) << x << "," << y;
+            }
         }
 }
 
