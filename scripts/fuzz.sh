@@ -23,7 +23,7 @@ for t in "${targets[@]}"; do
   ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1} \
   UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1} \
   QT_QPA_PLATFORM=offscreen \
-  nice -n 19 "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout="${FUZZ_TIMEOUT:-60}" -rss_limit_mb=2048 \
+  nice -n 19 "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout="${FUZZ_TIMEOUT:-60}" -report_slow_units="${FUZZ_TIMEOUT:-60}" -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$build/crashes/$t-" \
     "$build/corpus/$t" "$source_dir/fuzz/corpus/$t" 2>&1 | tee "$build/fuzz-$t.log" | grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|==[0-9]+==ERROR|SUMMARY|Done [0-9]+ runs)'
   [[ ${PIPESTATUS[0]} -eq 0 ]] || failed+=("$t")
