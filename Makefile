@@ -47,7 +47,8 @@ clean:
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
 .PHONY: fuzz
-fuzz: deps
+fuzz:
+	@scripts/deps.sh fuzz
 	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTW_FUZZ=ON
 	ASAN_OPTIONS=detect_leaks=0 cmake --build $(FUZZ_BUILD) --target fuzzers -j $(JOBS)
 	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz.sh $(FUZZ_BUILD)

@@ -11,6 +11,8 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick faketime dbus libxdamage-dev
   desktop-file-utils libglib2.0-bin
 )
+# `deps.sh fuzz` adds what `make fuzz` needs: clang and its sanitizer runtimes.
+[[ ${1:-} == fuzz ]] && packages+=(clang-14 libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do
