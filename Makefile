@@ -27,6 +27,7 @@ run-tollmere: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory test-asan
 
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b --benchmark_min_time=0.2; done
@@ -54,3 +55,26 @@ deb-check: deb
 
 clean:
 	rm -rf $(BUILD)
+
+# Fuzzing, apart from `make test`: every reader under libFuzzer in its own
+# clang build, FUZZ_SECONDS (default 60) each.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+.PHONY: fuzz
+fuzz:
+	@scripts/deps.sh fuzz
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTW_FUZZ=ON
+	ASAN_OPTIONS=detect_leaks=0 cmake --build $(FUZZ_BUILD) --target fuzzers -j $(JOBS)
+	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz.sh $(FUZZ_BUILD)
+
+# The unit tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (part of `make test`). The end-to-end tests and the faked clock preload
+# libraries the sanitizer runtime must precede, and the crash test of the
+# writers (200 starts of a program) is slow there, so they run in $(BUILD) only.
+ASAN_BUILD ?= build-asan
+.PHONY: test-asan
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS="-O1 -g1" -DTW_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) --target unit_tests -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
+	  ctest --output-on-failure -j $(JOBS) -LE e2e -E '^(platform_faked_clock|writers_crash_test)$$'

@@ -113,13 +113,19 @@ QString profilePath(const QString& fileName)
 
 ProfileFile ProfileFile::load(const QString& filePath)
 {
-    ProfileFile profile;
     // One byte past the limit shows a file too large to take whole.
     const FileBytes file = readRegularFile(filePath, MaxBytes + 1);
     if (file.Status == FileStatus::Read && file.Bytes.size() <= MaxBytes)
-        profile.lines_ = splitLines<Line>(file.Bytes);
-    else
-        profile.replaceable_ = file.Status == FileStatus::Missing;
+        return fromBytes(file.Bytes);
+    ProfileFile profile;
+    profile.replaceable_ = file.Status == FileStatus::Missing;
+    return profile;
+}
+
+ProfileFile ProfileFile::fromBytes(const QByteArray& bytes)
+{
+    ProfileFile profile;
+    profile.lines_ = splitLines<Line>(bytes);
     return profile;
 }
 
@@ -140,6 +146,23 @@ QString ProfileFile::value(const QString& section, const QString& key, const QSt
             return fitted(QString::fromUtf8(parsed.value));
     }
     return fitted(defaultValue);
+}
+
+QHash<QString, QString> ProfileFile::values(const QString& section) const
+{
+    QHash<QString, QString> found;
+    bool inSection = false;
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
+        const Parsed parsed = parseLine(lines_[i].text, i == 0);
+        if (parsed.section)
+            inSection = sameName(*parsed.section, section);
+        else if (inSection && parsed.key) {
+            const QString key = QString::fromUtf8(*parsed.key).toCaseFolded();
+            if (!found.contains(key)) // the first of a key written twice
+                found.insert(key, QString::fromUtf8(parsed.value));
+        }
+    }
+    return found;
 }
 
 bool ProfileFile::setValue(const QString& section, const QString& key, const QString& value)

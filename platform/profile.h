@@ -1,6 +1,7 @@
 #pragma once
 // Private profile (INI) files: sections of "key=value" lines.
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -10,12 +11,16 @@ namespace platform {
 // written back once, every line we do not change kept byte for byte.
 class ProfileFile {
 public:
-    // Files larger than this are taken as unreadable rather than read.
-    static constexpr qint64 MaxBytes = 32 * 1024 * 1024;
+    // Files larger than this are taken as unreadable rather than read: far
+    // beyond any settings file, and small enough that a file of empty lines
+    // is read at start in a moment.
+    static constexpr qint64 MaxBytes = 1024 * 1024;
 
     // The file's lines. A missing file, or anything that is not a regular
     // file of at most MaxBytes, starts empty.
     static ProfileFile load(const QString& filePath);
+    // The lines of a file's bytes, as load reads them.
+    static ProfileFile fromBytes(const QByteArray& bytes);
 
     // The value of `key` in `section`, or `defaultValue` when either is
     // missing; cut to bufferChars - 1 characters as a fixed buffer would.
@@ -24,6 +29,9 @@ public:
                   int bufferChars) const;
     // Sets `key` in `section`, creating either when missing. Refused (false)
     // when a name or value would be written as something else.
+    // Every key of `section` with its value as value() gives it (uncut), in
+    // one pass over the file; the keys case-folded.
+    QHash<QString, QString> values(const QString& section) const;
     bool setValue(const QString& section, const QString& key, const QString& value);
     QByteArray bytes() const;
     // Replaces the file whole (writeFileWhole). Refused when the file existed

@@ -12,6 +12,8 @@ packages=(
   desktop-file-utils libglib2.0-bin
   dpkg-dev lintian appstream scdoc man-db
 )
+# `deps.sh fuzz` adds what `make fuzz` needs: clang and its sanitizer runtimes.
+[[ ${1:-} == fuzz ]] && packages+=(clang-14 libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

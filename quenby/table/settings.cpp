@@ -66,10 +66,18 @@ int ValidCardBack(int id)
 Settings ReadSettings(const QString& filePath, const Settings& current)
 {
     // One read of the file for every key.
-    const platform::ProfileFile file = platform::ProfileFile::load(filePath);
+    return SettingsFromProfile(platform::ProfileFile::load(filePath), current);
+}
+
+Settings SettingsFromProfile(const platform::ProfileFile& file, const Settings& current)
+{
+    // One pass over the file for all the keys: a file of many lines is read
+    // once, not once a key.
+    const QHash<QString, QString> stored = file.values(QString::fromLatin1(SettingsSection));
     const auto number = [&](const QString& key, long fallback) {
-        return ProfileNumber(file.value(QString::fromLatin1(SettingsSection), key, QString::number(fallback),
-                                        ValueBufferChars));
+        const auto it = stored.constFind(key.toCaseFolded());
+        const QString text = it == stored.cend() ? QString::number(fallback) : *it;
+        return ProfileNumber(text.left(ValueBufferChars - 1));
     };
     Settings read = current;
     read.TableColour = platform::ColorRef(number(QStringLiteral("COLOR"), long(current.TableColour)));
@@ -85,6 +93,11 @@ bool WriteSettings(const QString& filePath, const Settings& values, quenby::Game
 {
     // Every key goes into one copy of the file, which then replaces it whole.
     platform::ProfileFile file = platform::ProfileFile::load(filePath);
+    return StoreSettings(file, values, dealt) && file.save(filePath);
+}
+
+bool StoreSettings(platform::ProfileFile& file, const Settings& values, quenby::GameId dealt)
+{
     const QString section = QString::fromLatin1(SettingsSection);
     auto write = [&](const QString& key, std::int32_t value) {
         return file.setValue(section, key, QString::number(value));
@@ -96,7 +109,7 @@ bool WriteSettings(const QString& filePath, const Settings& values, quenby::Game
     ok = ok && write(QStringLiteral("CARD"), values.CardBackId);
     if (ok && dealt != quenby::GameId::None)
         ok = write(QStringLiteral("GAME"), int(dealt));
-    return ok && file.save(filePath);
+    return ok;
 }
 
 } // namespace quenby

@@ -8,6 +8,10 @@
 
 #include <QString>
 
+namespace platform {
+class ProfileFile;
+}
+
 namespace quenby {
 
 struct Settings {
@@ -37,6 +41,8 @@ int ValidCardBack(int id);
 // file that is missing, not a regular file or too large) keeps the value of
 // `current` (800 for "GAME"). Values go through a 16-character buffer as stored.
 Settings ReadSettings(const QString& filePath, const Settings& current);
+// The same from a file already read.
+Settings SettingsFromProfile(const platform::ProfileFile& file, const Settings& current);
 
 // Writes "COLOR", "CUSTCOLOR0".."CUSTCOLOR15", "CARD" and, only when a game
 // has been dealt, "GAME", in that order, into the file read once; it is then
@@ -44,5 +50,7 @@ Settings ReadSettings(const QString& filePath, const Settings& current);
 // so a failure leaves the previous file as it was. False on failure (which
 // the program ignores).
 bool WriteSettings(const QString& filePath, const Settings& values, quenby::GameId dealt);
+// The same keys set in a file held in memory; false when one was refused.
+bool StoreSettings(platform::ProfileFile& file, const Settings& values, quenby::GameId dealt);
 
 } // namespace quenby

@@ -206,6 +206,39 @@ TEST_F(ProfileTest, FailedWritesLeaveTheOldFileWhole)
     leftAlone();
 }
 
+TEST_F(ProfileTest, ASectionsValuesReadInOnePassAsKeyByKey)
+{
+    // A BOM, a key written twice, a section written twice and keys in other
+    // letter cases: each key as value() finds it.
+    const QByteArray text = "\xEF\xBB\xBF[settings]\nColor=1\ncolor=2\n[Other]\nCARD=9\n"
+                            "[SETTINGS]\r\nCARD = 184 \r\nGame=\n";
+    const ProfileFile file = ProfileFile::fromBytes(text);
+    EXPECT_EQ(file.bytes(), text);
+    const QHash<QString, QString> values = file.values("SETTINGS");
+    EXPECT_EQ(values, (QHash<QString, QString>{{"color", "1"}, {"card", "184"}, {"game", ""}}));
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        EXPECT_EQ(file.value("Settings", it.key().toUpper(), "dflt", 100), *it) << it.key().toStdString();
+    EXPECT_TRUE(file.values("Missing").isEmpty());
+}
+
+TEST_F(ProfileTest, AFileOverTheLimitIsNeitherReadNorReplaced)
+{
+    // At the limit, lines as short as they come, the key last: read whole.
+    QByteArray full(ProfileFile::MaxBytes, '\n');
+    full.replace(full.size() - 20, 20, "[SETTINGS]\nCARD=184\n");
+    writeAll(path(), full);
+    EXPECT_EQ(read("SETTINGS", "CARD"), "184");
+    ASSERT_TRUE(writeProfileString(path(), "SETTINGS", "CARD", "185"));
+    EXPECT_EQ(read("SETTINGS", "CARD"), "185");
+
+    // One byte more: unreadable, so kept as it is.
+    const QByteArray over = readAll(path()) + ';';
+    writeAll(path(), over);
+    EXPECT_EQ(read("SETTINGS", "CARD"), "dflt");
+    EXPECT_FALSE(writeProfileString(path(), "SETTINGS", "CARD", "186"));
+    EXPECT_EQ(readAll(path()), over);
+}
+
 TEST(ProfilePath, FollowsXdgConfigHome)
 {
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");

@@ -1,0 +1,40 @@
+// Any bytes given as "Quenby.ini": read as the program reads it, then written
+// back as it writes it, every value it set reading back as set.
+#include <platform/profile.h>
+#include <table/settings.h>
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace quenby;
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    platform::ProfileFile file = platform::ProfileFile::fromBytes(bytes);
+    if (file.bytes() != bytes)
+        std::abort(); // a file we change nothing in is kept byte for byte
+
+    // The one-pass reading of a section agrees with reading key by key.
+    const QString section = QString::fromLatin1(SettingsSection);
+    const QHash<QString, QString> stored = file.values(section);
+    for (auto it = stored.cbegin(); it != stored.cend(); ++it)
+        if (file.value(section, it.key(), QStringLiteral("-"), 1 << 20) != *it)
+            std::abort();
+
+    Settings start;
+    start.CustomColours = DefaultCustomColours();
+    const Settings read = SettingsFromProfile(file, start);
+    if (ValidCardBack(read.CardBackId) != read.CardBackId)
+        std::abort();
+
+    Settings changed = read;
+    changed.TableColour ^= 0x00123456;
+    changed.CardBackId = read.CardBackId == 183 ? 193 : 183;
+    if (!StoreSettings(file, changed, GameId::Klondike))
+        std::abort();
+    const Settings again = SettingsFromProfile(platform::ProfileFile::fromBytes(file.bytes()), start);
+    if (again.TableColour != changed.TableColour || again.CustomColours != changed.CustomColours
+        || again.CardBackId != changed.CardBackId || again.GameId != int(GameId::Klondike))
+        std::abort();
+    return 0;
+}
