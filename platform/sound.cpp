@@ -6,6 +6,8 @@
 
 #include <pulse/simple.h>
 
+#include <dlfcn.h>
+
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
@@ -14,6 +16,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <type_traits>
 
 namespace platform {
 
@@ -28,6 +31,43 @@ constexpr qint64 MaxWaveBytes = 16 * 1024 * 1024;
 struct Wave {
     pa_sample_spec spec{};
     QByteArray samples;
+};
+
+std::size_t frameSize(const pa_sample_spec& spec)
+{
+    return std::size_t(spec.channels) * (spec.format == PA_SAMPLE_U8 ? 1 : 2);
+}
+
+// The sound server's client library, loaded on the player's thread at the
+// first sound: linked at start it would cost every start its loading, and a
+// machine without it simply plays nothing.
+struct PulseLibrary {
+    decltype(&pa_simple_new) New = nullptr;
+    decltype(&pa_simple_write) Write = nullptr;
+    decltype(&pa_simple_drain) Drain = nullptr;
+    decltype(&pa_simple_flush) Flush = nullptr;
+    decltype(&pa_simple_free) Free = nullptr;
+
+    static const PulseLibrary* load()
+    {
+        static const PulseLibrary* library = [] () -> const PulseLibrary* {
+            void* handle = dlopen("libpulse-simple.so.0", RTLD_NOW | RTLD_LOCAL);
+            if (!handle)
+                return nullptr;
+            auto* pulse = new PulseLibrary;
+            const auto symbol = [handle](auto& function, const char* name) {
+                function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(handle, name));
+                return function != nullptr;
+            };
+            if (symbol(pulse->New, "pa_simple_new") && symbol(pulse->Write, "pa_simple_write")
+                && symbol(pulse->Drain, "pa_simple_drain") && symbol(pulse->Flush, "pa_simple_flush")
+                && symbol(pulse->Free, "pa_simple_free"))
+                return pulse;
+            delete pulse;
+            return nullptr;
+        }();
+        return library;
+    }
 };
 
 std::uint32_t le(const QByteArray& bytes, qsizetype at, int width)
@@ -65,7 +105,7 @@ std::optional<Wave> parseWave(const QByteArray& bytes)
             wave.spec.rate = rate;
             haveFormat = true;
         } else if (id == "data" && haveFormat) {
-            const qsizetype frame = qsizetype(pa_frame_size(&wave.spec));
+            const qsizetype frame = qsizetype(frameSize(wave.spec));
             wave.samples = bytes.mid(body, available - available % frame);
             return wave.samples.isEmpty() ? std::nullopt : std::optional<Wave>(wave);
         }
@@ -130,16 +170,19 @@ private:
 
     void play(const Wave& wave)
     {
+        const PulseLibrary* pulse = PulseLibrary::load();
+        if (!pulse)
+            return;
         // A short buffer, so that a sound that is stopped ends at once.
-        const std::uint32_t bytesPerSecond = std::uint32_t(pa_bytes_per_second(&wave.spec));
+        const std::uint32_t bytesPerSecond = std::uint32_t(wave.spec.rate * frameSize(wave.spec));
         pa_buffer_attr buffer;
         std::memset(&buffer, 0xFF, sizeof buffer); // the server's defaults...
         buffer.tlength = bytesPerSecond / 20;      // ...but 50 ms queued at most
-        pa_simple* stream = pa_simple_new(nullptr, "Tablewright Patience", PA_STREAM_PLAYBACK, nullptr, "effect",
+        pa_simple* stream = pulse->New(nullptr, "Tablewright Patience", PA_STREAM_PLAYBACK, nullptr, "effect",
                                           &wave.spec, nullptr, &buffer, nullptr);
         if (!stream)
             return;
-        const qsizetype frame = qsizetype(pa_frame_size(&wave.spec));
+        const qsizetype frame = qsizetype(frameSize(wave.spec));
         const qsizetype chunk = std::max<qsizetype>(frame, qsizetype(bytesPerSecond / 100) / frame * frame);
         bool stopped = false;
         for (qsizetype at = 0; at < wave.samples.size(); at += chunk) {
@@ -148,16 +191,16 @@ private:
                 break;
             }
             const qsizetype length = std::min(chunk, wave.samples.size() - at);
-            if (pa_simple_write(stream, wave.samples.constData() + at, size_t(length), nullptr) < 0) {
+            if (pulse->Write(stream, wave.samples.constData() + at, size_t(length), nullptr) < 0) {
                 stopped = true;
                 break;
             }
         }
         if (stopped)
-            pa_simple_flush(stream, nullptr);
+            pulse->Flush(stream, nullptr);
         else
-            pa_simple_drain(stream, nullptr);
-        pa_simple_free(stream);
+            pulse->Drain(stream, nullptr);
+        pulse->Free(stream);
     }
 
     std::mutex mutex_;

@@ -54,9 +54,10 @@ depends_on() { # library, then "versioned" when a least version must be named
   done < <(tr ',' '\n' <<<"$depends" | sed 's/^ *//')
   return 1
 }
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libpulse0; do
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
   check "depends on $library (versioned)" depends_on "$library" versioned
 done
+check "recommends libpulse0 for its sounds" test "$(dpkg-deb --field "$deb" Recommends)" == libpulse0
 check "depends on libx11-6" depends_on libx11-6
 check "is in section games" test "$(dpkg-deb --field "$deb" Section)" == games
 
