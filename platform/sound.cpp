@@ -28,14 +28,17 @@ SoundRecorder* activeRecorder = nullptr;
 constexpr qint64 MaxWaveBytes = 16 * 1024 * 1024;
 
 // The PCM samples of a RIFF wave file and their format.
+// PulseAudio's description of a sample format (rate, channels, encoding).
+using SampleFormat = pa_sample_spec;
+
 struct Wave {
-    pa_sample_spec spec{};
+    SampleFormat format{};
     QByteArray samples;
 };
 
-std::size_t frameSize(const pa_sample_spec& spec)
+std::size_t frameSize(const SampleFormat& format)
 {
-    return std::size_t(spec.channels) * (spec.format == PA_SAMPLE_U8 ? 1 : 2);
+    return std::size_t(format.channels) * (format.format == PA_SAMPLE_U8 ? 1 : 2);
 }
 
 // The sound server's client library, loaded on the player's thread at the
@@ -100,12 +103,12 @@ std::optional<Wave> parseWave(const QByteArray& bytes)
             if (format != 1 || (channels != 1 && channels != 2) || (bits != 8 && bits != 16) || rate < 1000
                 || rate > 192000)
                 return std::nullopt;
-            wave.spec.format = bits == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-            wave.spec.channels = std::uint8_t(channels);
-            wave.spec.rate = rate;
+            wave.format.format = bits == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+            wave.format.channels = std::uint8_t(channels);
+            wave.format.rate = rate;
             haveFormat = true;
         } else if (id == "data" && haveFormat) {
-            const qsizetype frame = qsizetype(frameSize(wave.spec));
+            const qsizetype frame = qsizetype(frameSize(wave.format));
             wave.samples = bytes.mid(body, available - available % frame);
             return wave.samples.isEmpty() ? std::nullopt : std::optional<Wave>(wave);
         }
@@ -174,15 +177,15 @@ private:
         if (!pulse)
             return;
         // A short buffer, so that a sound that is stopped ends at once.
-        const std::uint32_t bytesPerSecond = std::uint32_t(wave.spec.rate * frameSize(wave.spec));
+        const std::uint32_t bytesPerSecond = std::uint32_t(wave.format.rate * frameSize(wave.format));
         pa_buffer_attr buffer;
         std::memset(&buffer, 0xFF, sizeof buffer); // the server's defaults...
         buffer.tlength = bytesPerSecond / 20;      // ...but 50 ms queued at most
         pa_simple* stream = pulse->New(nullptr, "Tablewright Patience", PA_STREAM_PLAYBACK, nullptr, "effect",
-                                          &wave.spec, nullptr, &buffer, nullptr);
+                                          &wave.format, nullptr, &buffer, nullptr);
         if (!stream)
             return;
-        const qsizetype frame = qsizetype(frameSize(wave.spec));
+        const qsizetype frame = qsizetype(frameSize(wave.format));
         const qsizetype chunk = std::max<qsizetype>(frame, qsizetype(bytesPerSecond / 100) / frame * frame);
         bool stopped = false;
         for (qsizetype at = 0; at < wave.samples.size(); at += chunk) {

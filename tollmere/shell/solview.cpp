@@ -128,12 +128,9 @@ void CSolView::OnAbout() { StartGame(int(GameId::Title)); }
 
 void CSolView::OnHelp()
 {
-    int context = 0;
-    for (const GameInfo& game : Games)
-        if (int(game.Id) == table_->GameId)
-            context = game.HelpContext;
+    const auto index = StatsIndex(table_->GameId);
     if (ShowHelp)
-        ShowHelp(context);
+        ShowHelp(index ? Games[std::size_t(*index)].HelpContext : 0);
 }
 
 void CSolView::OnOpen()

@@ -72,7 +72,6 @@ TableSurface::TableSurface(const CardDeck& deck, QSize client, int gameId, platf
     if (Background.isNull())
         return;
     Background.fill(ToRgb(tableColour));
-    Composition.fill(ToRgb(tableColour));
     const int x0 = client.width() / 2 - deck.ExtentWidth / 2;
     const int y0 = client.height() / 2 - deck.ExtentHeight / 2;
     QPainter painter(&Background);
