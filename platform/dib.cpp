@@ -1,5 +1,7 @@
 #include "platform/dib.h"
 
+#include "platform/density.h"
+
 #include <QFile>
 
 #include <cstdint>
@@ -209,6 +211,69 @@ std::optional<Dib> loadBitmap(QStringView program, int id) {
         return std::nullopt;
     const QByteArray bytes = file.readAll();
     return readDib(bytes);
+}
+
+} // namespace platform
+
+namespace platform {
+
+namespace {
+
+std::optional<Dib> loadTwiceSize(QStringView program, int id)
+{
+    QFile file(QStringLiteral(":/%1/bitmaps/%2@2x.bmp").arg(program).arg(id));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return readDib(file.readAll());
+}
+
+// Smooth scaling would blend a transparent black into its neighbours' edges
+// as a dark fringe: the black is made see-through for the scaling, and each
+// pixel then comes out either opaque in its own colour or black again.
+QImage scaledCutOut(const QImage& picture, QSize size)
+{
+    QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < keyed.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+        for (int x = 0; x < keyed.width(); ++x)
+            if ((line[x] & 0x00FFFFFF) == 0)
+                line[x] = 0;
+    }
+    const QImage scaled = keyed.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                              .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                              .convertToFormat(QImage::Format_ARGB32);
+    QImage out(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(scaled.constScanLine(y));
+        auto* to = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            const QRgb c = from[x] | 0xFF000000;
+            // An opaque pixel must not come out as the transparent colour.
+            to[x] = qAlpha(from[x]) < 128 ? qRgb(0, 0, 0) : (c == 0xFF000000 ? qRgb(0, 0, 1) : c);
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+QImage loadBitmapImage(QStringView program, int id, qreal ratio, Black black)
+{
+    const std::optional<Dib> plain = loadBitmap(program, id);
+    if (!plain || plain->image.isNull())
+        return {};
+    if (ratio <= 1)
+        return plain->image.convertToFormat(QImage::Format_RGB32);
+    const QSize size = deviceSize(plain->image.size(), ratio);
+    const std::optional<Dib> twice = loadTwiceSize(program, id);
+    const QImage& best = twice && !twice->image.isNull() ? twice->image : plain->image;
+    QImage picture = best.convertToFormat(QImage::Format_RGB32);
+    if (picture.size() != size)
+        picture = black == Black::Transparent
+                      ? scaledCutOut(picture, size)
+                      : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(ratio);
+    return picture;
 }
 
 } // namespace platform

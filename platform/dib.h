@@ -48,4 +48,14 @@ QByteArray writeDib(const QImage& indexed, int bitCount);
 QString bitmapResourcePath(QStringView program, int id);
 std::optional<Dib> loadBitmap(QStringView program, int id);
 
+// Whether a picture's pure black is a colour or lets the table show through.
+enum class Black { Opaque, Transparent };
+
+// Bitmap `id` as a Format_RGB32 picture for a surface of device pixel ratio
+// `ratio`, tagged with that ratio: the bitmap itself at 1 (and below), its
+// twice-size drawing ":/<program>/bitmaps/<id>@2x.bmp" at 2, and at any other
+// ratio that drawing scaled smoothly to platform::deviceSize. Scaling keeps a
+// transparent black a clean cut-out. A null image when the bitmap is missing.
+QImage loadBitmapImage(QStringView program, int id, qreal ratio, Black black = Black::Opaque);
+
 } // namespace platform

@@ -1,5 +1,8 @@
 #include "platform/drawing.h"
 
+#include "platform/density.h"
+
+#include <QPainter>
 #include <cstring>
 #include <vector>
 
@@ -36,6 +39,7 @@ void blend(QImage& target, QPoint at, const QImage& source, Op op)
 {
     if (!drawable(target) || source.isNull())
         return;
+    at = toDevice(at, target.devicePixelRatio());
     const QRect area = QRect(at, source.size()) & target.rect();
     if (area.isEmpty())
         return;
@@ -50,33 +54,51 @@ void blend(QImage& target, QPoint at, const QImage& source, Op op)
 
 } // namespace
 
-void drawFocusRect(QImage& target, const QRect& rect)
+namespace {
+
+// The frame of `rect` on `target`, as thick as the target's ratio rounds to:
+// `op(pixel, x, y)` once for each of its pixels, corners included.
+template <typename Op>
+void forFramePixels(QImage& target, const QRect& rect, Op op)
 {
     if (!drawable(target) || rect.width() <= 0 || rect.height() <= 0)
         return;
-    const int left = rect.left();
-    const int top = rect.top();
-    const int right = left + rect.width() - 1;
-    const int bottom = top + rect.height() - 1;
-    // The dots follow a checkerboard fixed to the image, not to the frame, so
-    // frames side by side dot alike; each frame pixel is visited once, corners
-    // included, so a second drawing restores the picture exactly.
-    const auto invert = [&target](int x, int y) {
-        if (!target.rect().contains(x, y) || ((x + y) & 1) != 0)
-            return;
+    const qreal ratio = target.devicePixelRatio();
+    const int thickness = std::max(1, int(std::lround(ratio)));
+    const Rect frame = toDevice(Rect::FromQRect(rect), ratio);
+    const Rect inner{frame.left + thickness, frame.top + thickness, frame.right - thickness,
+                     frame.bottom - thickness};
+    const Rect visible = frame.Intersected(Rect::At(0, 0, target.width(), target.height()));
+    for (int y = visible.top; y < visible.bottom; ++y) {
         auto* line = reinterpret_cast<QRgb*>(target.scanLine(y));
-        line[x] ^= rgbBits;
-    };
-    for (int x = left; x <= right; ++x) {
-        invert(x, top);
-        if (bottom != top)
-            invert(x, bottom);
+        const bool band = y < inner.top || y >= inner.bottom || inner.IsEmpty();
+        for (int x = visible.left; x < visible.right; ++x) {
+            if (!band && x >= inner.left && x < inner.right) {
+                x = inner.right - 1; // across the inside to the right side
+                continue;
+            }
+            op(line[x], x / thickness, y / thickness);
+        }
     }
-    for (int y = top + 1; y < bottom; ++y) {
-        invert(left, y);
-        if (right != left)
-            invert(right, y);
-    }
+}
+
+} // namespace
+
+void drawFocusRect(QImage& target, const QRect& rect)
+{
+    // The dots follow a checkerboard fixed to the image, not to the frame, so
+    // frames side by side dot alike; each frame pixel is visited once, so a
+    // second drawing restores the picture exactly. On a denser surface the
+    // dots grow with the line.
+    forFramePixels(target, rect, [](QRgb& pixel, int column, int row) {
+        if (((column + row) & 1) == 0)
+            pixel ^= rgbBits;
+    });
+}
+
+void frameRect(QImage& target, const QRect& rect, QRgb colour)
+{
+    forFramePixels(target, rect, [colour](QRgb& pixel, int, int) { pixel = colour; });
 }
 
 void copyAnd(QImage& target, QPoint at, const QImage& source)
@@ -121,18 +143,51 @@ void copyRows(QImage& target, const QImage& source, QPoint origin, const Rect& a
 
 } // namespace
 
+namespace {
+
+// `source` drawn by Qt into the logical `clip` at `at`: only for a picture
+// made for another ratio than the target's.
+void drawScaled(QImage& target, QPoint at, const QImage& source, const Rect& clip)
+{
+    QPainter painter(&target);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setClipRect(clip.ToQRect());
+    painter.drawImage(QRect(at, logicalSize(source)), source);
+}
+
+} // namespace
+
 void copyImage(QImage& target, QPoint at, const QImage& source, const Rect& clip)
 {
-    const Rect area = Rect::At(at.x(), at.y(), source.width(), source.height())
-                          .Intersected(clip)
+    const qreal ratio = target.devicePixelRatio();
+    if (ratio == 1 && source.devicePixelRatio() == 1) {
+        const Rect area = Rect::At(at.x(), at.y(), source.width(), source.height())
+                              .Intersected(clip)
+                              .Intersected(Rect::At(0, 0, target.width(), target.height()));
+        copyRows(target, source, at, area);
+        return;
+    }
+    if (source.devicePixelRatio() != ratio) {
+        drawScaled(target, at, source, clip);
+        return;
+    }
+    // The picture's logical place decides what it covers; its pixels may
+    // reach one further where the place rounds narrower.
+    const QSize size = logicalSize(source);
+    const QPoint origin = toDevice(at, ratio);
+    const Rect area = toDevice(Rect::At(at.x(), at.y(), size.width(), size.height()).Intersected(clip), ratio)
+                          .Intersected(Rect::At(origin.x(), origin.y(), source.width(), source.height()))
                           .Intersected(Rect::At(0, 0, target.width(), target.height()));
-    copyRows(target, source, at, area);
+    copyRows(target, source, origin, area);
 }
 
 void copyArea(QImage& target, const QImage& source, const Rect& area)
 {
-    const Rect inside = area.Intersected(Rect::At(0, 0, std::min(target.width(), source.width()),
-                                                  std::min(target.height(), source.height())));
+    const qreal ratio = target.devicePixelRatio();
+    const Rect pixels = ratio == 1 ? area : toDevice(area, ratio);
+    const Rect inside = pixels.Intersected(Rect::At(0, 0, std::min(target.width(), source.width()),
+                                                    std::min(target.height(), source.height())));
     copyRows(target, source, QPoint(0, 0), inside);
 }
 
@@ -194,16 +249,19 @@ void uncoveredParts(const Rect& part, std::span<const Rect> above, std::vector<R
 
 void composeArea(QImage& target, const QImage& background, std::span<const Layer> layers, const Rect& area)
 {
-    const Rect inside = area.Intersected(Rect::At(0, 0, target.width(), target.height()));
+    const QSize targetSize = logicalSize(target);
+    const Rect inside = area.Intersected(Rect::At(0, 0, targetSize.width(), targetSize.height()));
     if (inside.IsEmpty())
         return;
-    // parts[0] is the background's share of the area, parts[i + 1] layer i's.
+    // parts[0] is the background's share of the area, parts[i + 1] layer i's;
+    // all in logical pixels, which the copies then place on the surface.
     std::vector<Rect> parts;
     parts.reserve(layers.size() + 1);
     parts.push_back(inside);
-    for (const Layer& layer : layers)
-        parts.push_back(
-            Rect::At(layer.at.x(), layer.at.y(), layer.image->width(), layer.image->height()).Intersected(inside));
+    for (const Layer& layer : layers) {
+        const QSize size = logicalSize(*layer.image);
+        parts.push_back(Rect::At(layer.at.x(), layer.at.y(), size.width(), size.height()).Intersected(inside));
+    }
     std::vector<Rect> pieces;
     std::vector<Rect> next;
     pieces.reserve((MaxPieces + 1) * 4);

@@ -1,6 +1,8 @@
 #pragma once
 // Drawing operations with no single Qt call: the inverting dotted focus frame
 // and the AND / OR copies used to draw a picture whose black is transparent.
+// Positions and rectangles are logical pixels; a target tagged with a device
+// pixel ratio above 1 is drawn at its own density, its pictures made for it.
 #include "platform/rect.h"
 
 #include <QImage>
@@ -12,8 +14,12 @@
 namespace platform {
 
 // Inverts every other pixel along the one-pixel frame of `rect` (drawn twice,
-// the frame disappears again). `target` is Format_RGB32 or ARGB32.
+// the frame disappears again). `target` is Format_RGB32 or ARGB32. On a
+// denser target the line and its dots are as thick as the ratio rounds to.
 void drawFocusRect(QImage& target, const QRect& rect);
+
+// The one-pixel frame of `rect` in `colour`, the same thickness as above.
+void frameRect(QImage& target, const QRect& rect, QRgb colour);
 
 // target = target AND source / target OR source over the source's area at `at`.
 void copyAnd(QImage& target, QPoint at, const QImage& source);

@@ -18,8 +18,23 @@ std::shared_ptr<const CardImage> LoadCardImage(int id)
     image->header = dib->header;
     image->colourCount = dib->header.bitCount <= 8 ? 1 << dib->header.bitCount : 0;
     image->pixels = dib->image.convertToFormat(QImage::Format_RGB32);
+    image->id = id;
     cache.emplace(id, image);
     return image;
+}
+
+const QImage& CardImage::At(qreal ratio) const
+{
+    if (ratio <= 1)
+        return pixels;
+    if (dense_.isNull() || dense_.devicePixelRatio() != ratio) {
+        // The title's black lets the table show through.
+        const auto black = id == TitleBitmap ? platform::Black::Transparent : platform::Black::Opaque;
+        dense_ = platform::loadBitmapImage(u"quenby", id, ratio, black);
+        if (dense_.isNull())
+            dense_ = pixels;
+    }
+    return dense_;
 }
 
 Card::Card(int imageId, unsigned flags, int x, int y) : Flags(flags)

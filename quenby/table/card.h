@@ -21,6 +21,8 @@ enum Direction : int { Left = 100, Right = 200, Up = 300, Down = 400 };
 constexpr int CardWidth = 71;
 constexpr int CardHeight = 96;
 constexpr unsigned ImageLoadedFlag = 1u << 1;
+// The title picture shown while no game is dealt; its black is transparent.
+constexpr int TitleBitmap = 196;
 
 // A bitmap resource decoded once and shared by every card that shows it:
 // the resource's header and its pixels ready to be copied (Format_RGB32).
@@ -28,6 +30,14 @@ struct CardImage {
     platform::BitmapInfoHeader header;
     int colourCount = 0;
     QImage pixels;
+    int id = 0;
+
+    // The picture for a surface of `ratio`: `pixels` at 1, else drawn for
+    // the ratio on first use and kept while the ratio stays.
+    const QImage& At(qreal ratio) const;
+
+private:
+    mutable QImage dense_;
 };
 
 // The image of bitmap resource `id`, decoded on first use; null when it cannot

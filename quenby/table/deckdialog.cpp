@@ -26,7 +26,7 @@ DeckDialog::DeckDialog(int cardBackId, platform::ColorRef tableColour, QWidget* 
     list_->setGeometry(units.Rect(4, 5, 140, 85));
     for (int back : Backs)
         if (const auto image = LoadCardImage(back))
-            list_->AddPicture(back, image->pixels);
+            list_->AddPicture(back, image->At(devicePixelRatioF()));
     list_->Select(cardBackId);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

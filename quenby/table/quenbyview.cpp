@@ -6,6 +6,7 @@
 #include "tablesurface.h"
 
 #include <games/frame.h>
+#include <platform/density.h>
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -41,6 +42,7 @@ void CQuenbyView::OnFirstInitialUpdate()
         return;
     }
     table_.ClientSize = size();
+    table_.PixelRatio = platform::surfaceRatio(devicePixelRatioF());
     table_.GameTable.Stock.Fill();
     table_.GameTable.Stock.ShowAll(table_.PaintList);
     table_.GameTable.Won = 0;
@@ -91,21 +93,27 @@ void CQuenbyView::ChangeCardBack()
 
 void CQuenbyView::paintEvent(QPaintEvent* event)
 {
+    // Moved to a screen of another density: the table is drawn afresh for it.
+    const qreal ratio = platform::surfaceRatio(devicePixelRatioF());
+    if (table_.TableSurface && ratio != table_.PixelRatio) {
+        table_.PixelRatio = ratio;
+        ReplaceSurface(table_);
+        update();
+    }
     Paint(table_);
     if (!table_.TableSurface)
         return;
     // The composition is right everywhere once the dirty part is composed,
     // so whatever the window system asks for is a plain copy.
     QPainter painter(this);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    const QRect area = event->rect();
-    painter.drawImage(area, table_.TableSurface->Composition, area);
+    platform::paintSurface(painter, table_.TableSurface->Composition, event->rect());
 }
 
 void CQuenbyView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     table_.ClientSize = event->size();
+    table_.PixelRatio = platform::surfaceRatio(devicePixelRatioF());
     if (table_.TableSurface) {
         ReplaceSurface(table_);
         RepaintDirty();

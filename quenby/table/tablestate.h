@@ -32,6 +32,8 @@ struct TableState {
     quenby::PaintList PaintList; // paint order: head first, tail on top; owns nothing
     Rect DirtyRect;
     QSize ClientSize{0, 0};
+    // Device pixels per logical pixel of the surface: positions stay logical.
+    qreal PixelRatio = 1;
     platform::ColorRef TableColour = 0x800080;
     int SoundOn = 1;
     int CardBackId = 191;

@@ -3,6 +3,7 @@
 #include "tablestate.h"
 
 #include <games/frame.h>
+#include <platform/density.h>
 #include <platform/dib.h>
 #include <platform/drawing.h>
 
@@ -23,8 +24,8 @@ std::unique_ptr<TablePalette> TablePalette::Build()
     return palette;
 }
 
-TableSurface::TableSurface(QSize clientSize)
-    : Background(clientSize, QImage::Format_RGB32), Composition(clientSize, QImage::Format_RGB32)
+TableSurface::TableSurface(QSize clientSize, qreal ratio)
+    : Background(platform::makeSurface(clientSize, ratio)), Composition(platform::makeSurface(clientSize, ratio))
 {
 }
 
@@ -111,12 +112,13 @@ void DrawBackground(TableState& table)
     const QPoint centre = table.Centre();
     const GameId id = table.GameTable.GameId;
 
+    const qreal ratio = background.devicePixelRatio();
     if (!IsGame(id)) {
-        const Card title(196);
+        const Card title(TitleBitmap);
         if (title.Bitmap)
             platform::transparentDraw(
                 background, QPoint(centre.x() - title.Width() / 2, centre.y() - title.Height() / 2),
-                title.Bitmap->pixels);
+                title.Bitmap->At(ratio));
         return;
     }
     for (const Offset& place : OutlinePlaces(id))
@@ -128,7 +130,7 @@ void DrawBackground(TableState& table)
         if (table.GameTable.Stock.Count() > 0) {
             const Card back(table.CardBackId, 0, x, y);
             if (back.Bitmap)
-                platform::copyImage(background, QPoint(x, y), back.Bitmap->pixels, table.ClientRect());
+                platform::copyImage(background, QPoint(x, y), back.Bitmap->At(ratio), table.ClientRect());
         } else {
             platform::drawFocusRect(background, QRect(x, y, CardWidth, CardHeight));
         }
@@ -157,17 +159,18 @@ Rect Paint(TableState& table)
     // Only what shows of each card inside the area is copied: the rest of the
     // composition is already right, and a drag then costs the same at any
     // window size and over any depth of pile.
+    const qreal ratio = table.TableSurface->Composition.devicePixelRatio();
     std::vector<platform::Layer> layers;
     for (const Card* card : table.PaintList)
         if (card->Bitmap && card->Bounds.Intersects(area))
-            layers.push_back({QPoint(card->Left(), card->Top()), &card->Bitmap->pixels});
+            layers.push_back({QPoint(card->Left(), card->Top()), &card->Bitmap->At(ratio)});
     platform::composeArea(table.TableSurface->Composition, table.TableSurface->Background, layers, area);
     return area;
 }
 
 void ReplaceSurface(TableState& table)
 {
-    table.TableSurface = std::make_unique<TableSurface>(table.ClientSize);
+    table.TableSurface = std::make_unique<TableSurface>(table.ClientSize, table.PixelRatio);
     table.DirtyRect = table.ClientRect();
     DrawBackground(table);
     Relayout(table);

@@ -23,9 +23,11 @@ struct TablePalette {
     std::vector<QRgb> Entries;
 };
 
+// Both pictures are kept in device pixels at `ratio`, tagged with it; what
+// is drawn on them is placed in logical pixels.
 class TableSurface {
 public:
-    explicit TableSurface(QSize clientSize);
+    TableSurface(QSize clientSize, qreal ratio);
     QImage Background;
     QImage Composition;
 };
@@ -36,8 +38,9 @@ void DrawBackground(TableState& table);
 // Recomposes DirtyRect (an empty one means the whole client area) and returns
 // the rectangle to copy from Composition to the screen; DirtyRect is emptied.
 Rect Paint(TableState& table);
-// After a resize, a colour change and at start-up: a new surface of
-// ClientSize, the table laid out again, DirtyRect the whole client area.
+// After a resize, a colour change, a move to a screen of other density and at
+// start-up: a new surface of ClientSize at PixelRatio, the table laid out
+// again, DirtyRect the whole client area.
 void ReplaceSurface(TableState& table);
 
 } // namespace quenby

@@ -5,6 +5,8 @@
 #include <platform/dib.h>
 
 #include <QHash>
+#include <map>
+#include <utility>
 
 namespace tollmere {
 
@@ -52,6 +54,17 @@ QImage LoadImage(int bitmapId)
         image = dib->image.convertToFormat(QImage::Format_RGB32);
     decoded.insert(bitmapId, image);
     return image;
+}
+
+QImage LoadImage(int bitmapId, qreal ratio)
+{
+    if (ratio <= 1)
+        return LoadImage(bitmapId);
+    static std::map<std::pair<int, qreal>, QImage> decoded;
+    const auto key = std::make_pair(bitmapId, ratio);
+    if (const auto found = decoded.find(key); found != decoded.end())
+        return found->second;
+    return decoded.emplace(key, platform::loadBitmapImage(u"tollmere", bitmapId, ratio)).first->second;
 }
 
 Card::Card(int faceId, int rankCode, int suitCode)

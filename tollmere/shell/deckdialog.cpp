@@ -19,7 +19,7 @@ DeckDialog::DeckDialog(ConfigBlock& config, QWidget* parent)
     // to a column's height the backs stand side by side and scroll across.
     list_->setGeometry(du.Rect(5, 5, 290, 85));
     for (int back : Backs)
-        list_->AddPicture(back, LoadImage(back));
+        list_->AddPicture(back, LoadImage(back, devicePixelRatioF()));
     list_->Select(config.CardBackId);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

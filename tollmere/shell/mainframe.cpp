@@ -70,14 +70,22 @@ CMainFrame::CMainFrame(CSolDoc& doc, const QString& configPath, QWidget* parent)
 
 CMainFrame::~CMainFrame() { delete view_; }
 
-QAction* CMainFrame::AddCommand(QToolBar* bar, int id, const char* text, const QImage& strip, int index, int side)
+QAction* CMainFrame::AddCommand(QToolBar* bar, int id, const char* text, const Strip& strip, int index, int side)
 {
     const QString texts = QString::fromUtf8(text);
     auto* action = new QAction(this);
     action->setStatusTip(texts.section(QLatin1Char('\n'), 0, 0));
     action->setToolTip(texts.section(QLatin1Char('\n'), 1));
     action->setText(action->toolTip());
-    action->setIcon(QIcon(QPixmap::fromImage(strip.copy(index * side, 0, side, side))));
+    // The twice-size drawing beside the button's own: the icon takes the one
+    // that suits the screen it is shown on.
+    QIcon icon(QPixmap::fromImage(strip.Plain.copy(index * side, 0, side, side)));
+    if (!strip.Twice.isNull()) {
+        QImage twice = strip.Twice.copy(index * side * 2, 0, side * 2, side * 2);
+        twice.setDevicePixelRatio(2);
+        icon.addPixmap(QPixmap::fromImage(twice));
+    }
+    action->setIcon(icon);
     bar->addAction(action);
     commands_[id] = action;
     return action;
@@ -88,7 +96,7 @@ void CMainFrame::BuildToolBars()
     gameBar_ = new QToolBar(QStringLiteral("Games"), this);
     gameBar_->setObjectName(QStringLiteral("GameToolBar"));
     gameBar_->setIconSize(QSize(GameImage, GameImage));
-    const QImage games = LoadImage(128);
+    const Strip games{LoadImage(128), LoadImage(128, 2)};
     int image = 0;
     for (const CommandText& entry : GameCommands) {
         if (entry.Id == command::Help)
@@ -109,7 +117,7 @@ void CMainFrame::BuildToolBars()
     toolsBar_ = new QToolBar(QStringLiteral("Tools"), this);
     toolsBar_->setObjectName(QStringLiteral("ToolsToolBar"));
     toolsBar_->setIconSize(QSize(ToolImage, ToolImage));
-    const QImage tools = LoadImage(202);
+    const Strip tools{LoadImage(202), LoadImage(202, 2)};
     image = 0;
     for (const CommandText& entry : ToolCommands) {
         QAction* action = AddCommand(toolsBar_, entry.Id, entry.Text, tools, image++, ToolImage);

@@ -45,7 +45,12 @@ public:
     void UpdateIndicators();
 
 private:
-    QAction* AddCommand(QToolBar* bar, int id, const char* text, const QImage& strip, int index, int side);
+    // A toolbar's button images side by side, and the same drawn twice the size.
+    struct Strip {
+        QImage Plain;
+        QImage Twice;
+    };
+    QAction* AddCommand(QToolBar* bar, int id, const char* text, const Strip& strip, int index, int side);
     void BuildToolBars();
     void BuildStatusBar();
     void BuildMenu();

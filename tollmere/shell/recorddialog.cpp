@@ -42,7 +42,8 @@ public:
         const std::size_t game = std::size_t(index.row());
         painter->save();
         painter->fillRect(item, QColor(0, 128, 128));
-        painter->drawImage(QPoint(x + 5, y + 5), LoadImage(index.data(PictureRole).toInt()));
+        painter->drawImage(QPoint(x + 5, y + 5),
+                           LoadImage(index.data(PictureRole).toInt(), painter->device()->devicePixelRatioF()));
         painter->setPen(Qt::black);
         painter->drawLine(item.left(), y, item.right(), y);
         const auto line = [&](QColor colour, QRect box, const QString& text) {

@@ -5,6 +5,7 @@
 #include "recorddialog.h"
 #include "savedgame.h"
 
+#include <platform/density.h>
 #include <platform/helpviewer.h>
 
 #include <QMessageBox>
@@ -80,7 +81,8 @@ CSolView::~CSolView()
 void CSolView::RebuildTable()
 {
     surface_.reset();
-    surface_ = std::make_unique<TableSurface>(*deck_, size(), table_->GameId, config_.TableColour, config_.CardBackId);
+    surface_ = std::make_unique<TableSurface>(*deck_, size(), table_->GameId, config_.TableColour, config_.CardBackId,
+                                              platform::surfaceRatio(devicePixelRatioF()));
     table_->Layout(width(), height());
     dirty_ = {};
 }
@@ -180,6 +182,12 @@ void CSolView::paintEvent(QPaintEvent* event)
 {
     if (!surface_)
         return;
+    // Moved to a screen of another density: the table is drawn afresh for it.
+    if (surface_->Composition.devicePixelRatio() != platform::surfaceRatio(devicePixelRatioF())) {
+        RebuildTable();
+        dirty_ = {};
+        update();
+    }
     if (dirty_.IsEmpty())
         dirty_ = Rect::At(0, 0, width(), height());
     surface_->Paint(dirty_);
@@ -187,8 +195,7 @@ void CSolView::paintEvent(QPaintEvent* event)
     // The composition is right everywhere once the dirty part is composed:
     // whatever the window system asks for is a plain copy.
     QPainter painter(this);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(event->rect(), surface_->Composition, event->rect());
+    platform::paintSurface(painter, surface_->Composition, event->rect());
 }
 
 void CSolView::resizeEvent(QResizeEvent* event)

@@ -2,9 +2,9 @@
 
 #include <games/card.h>
 #include <games/codes.h>
+#include <platform/density.h>
 #include <platform/drawing.h>
 
-#include <QPainter>
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -65,24 +65,34 @@ int BackBitmap(int cardBackId)
 }
 
 TableSurface::TableSurface(const CardDeck& deck, QSize client, int gameId, platform::ColorRef tableColour,
-                           int cardBackId)
-    : Background(client, QImage::Format_RGB32), Composition(client, QImage::Format_RGB32),
-      BackImage(LoadImage(BackBitmap(cardBackId))), deck_(deck)
+                           int cardBackId, qreal ratio)
+    : Background(platform::makeSurface(client, ratio)), Composition(platform::makeSurface(client, ratio)),
+      BackImage(LoadImage(BackBitmap(cardBackId), ratio)), deck_(deck)
 {
     if (Background.isNull())
         return;
     Background.fill(ToRgb(tableColour));
     const int x0 = client.width() / 2 - deck.ExtentWidth / 2;
     const int y0 = client.height() / 2 - deck.ExtentHeight / 2;
-    QPainter painter(&Background);
-    painter.setPen(Qt::black);
     for (const Offset& place : OutlinePlaces(gameId))
-        painter.drawRect(x0 + place.dx, y0 + place.dy, CardWidth - 1, CardHeight - 1);
+        platform::frameRect(Background, QRect(x0 + place.dx, y0 + place.dy, CardWidth, CardHeight), qRgb(0, 0, 0));
+}
+
+const QImage& TableSurface::FaceOf(const Card& card)
+{
+    const qreal ratio = Composition.devicePixelRatio();
+    if (ratio == 1)
+        return card.Face;
+    auto found = faces_.find(card.FaceId);
+    if (found == faces_.end())
+        found = faces_.emplace(card.FaceId, LoadImage(card.FaceId, ratio)).first;
+    return found->second;
 }
 
 Rect TableSurface::Paint(const Rect& area)
 {
-    const Rect visible = area.Intersected(Rect::At(0, 0, Composition.width(), Composition.height()));
+    const QSize size = platform::logicalSize(Composition);
+    const Rect visible = area.Intersected(Rect::At(0, 0, size.width(), size.height()));
     if (visible.IsEmpty())
         return {};
     // Every card meeting the area is composed in paint order, clipped to it
@@ -92,7 +102,7 @@ Rect TableSurface::Paint(const Rect& area)
     for (const auto& card : deck_.Cards) {
         if (!card->Bounds.Intersects(visible))
             continue;
-        const QImage& image = card->FaceUp ? card->Face : BackImage;
+        const QImage& image = card->FaceUp ? FaceOf(*card) : BackImage;
         if (!image.isNull())
             layers.push_back({QPoint(card->Bounds.left, card->Bounds.top), &image});
     }

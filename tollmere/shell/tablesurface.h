@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QSize>
+#include <map>
 #include <span>
 
 namespace tollmere {
@@ -27,8 +28,10 @@ int BackBitmap(int cardBackId);
 class TableSurface {
 public:
     // The background drawn for the client size, the deck's extent and the
-    // game in play; the back loaded for the face-down cards.
-    TableSurface(const CardDeck& deck, QSize client, int gameId, platform::ColorRef tableColour, int cardBackId);
+    // game in play; the back loaded for the face-down cards. Its pictures are
+    // in device pixels at `ratio` (tagged with it), placed in logical pixels.
+    TableSurface(const CardDeck& deck, QSize client, int gameId, platform::ColorRef tableColour, int cardBackId,
+                 qreal ratio = 1);
 
     // Recomposes `area` of the table: the background, then the cards that
     // meet it, in paint order. Returns the part of Composition to copy to the
@@ -40,7 +43,11 @@ public:
     QImage BackImage;
 
 private:
+    // A card's face as this surface draws it.
+    const QImage& FaceOf(const Card& card);
+
     const CardDeck& deck_;
+    std::map<int, QImage> faces_; // by bitmap, above ratio 1 only
 };
 
 } // namespace tollmere

@@ -93,45 +93,47 @@ QImage hstack(const std::vector<QImage>& parts) {
 
 } // namespace
 
-std::vector<Bitmap> quenbyBitmaps() {
+std::vector<Bitmap> quenbyBitmaps(int scale) {
     std::vector<Bitmap> out;
     const CardStyle style = quenbyStyle();
     const QSize card(kCardWidth, kCardHeight);
     for (int rank = 1; rank <= 13; ++rank)
         for (Suit suit : kSuits)
             out.push_back({kQuenbyFaces[rank - 1][static_cast<int>(suit)], 8,
-                           renderSmooth(card, [&](QPainter& p) { drawFace(p, style, rank, suit); }),
+                           renderSmooth(card, [&](QPainter& p) { drawFace(p, style, rank, suit); }, scale),
                            cardLabel(rank, suit)});
     for (const BackEntry& back : quenbyBacks())
-        out.push_back({back.id, 8, renderSmooth(card, [&](QPainter& p) { drawBack(p, style, back.design); }),
+        out.push_back({back.id, 8,
+                       renderSmooth(card, [&](QPainter& p) { drawBack(p, style, back.design); }, scale),
                        QStringLiteral("back")});
-    out.push_back({170, 8, renderSmooth(card, drawSwatches), QStringLiteral("colours")});
-    out.push_back({196, 8, renderKeyed(QSize(275, 193), drawQuenbyTitle), QStringLiteral("title")});
+    out.push_back({170, 8, renderSmooth(card, drawSwatches, scale), QStringLiteral("colours")});
+    out.push_back({196, 8, renderKeyed(QSize(275, 193), drawQuenbyTitle, scale), QStringLiteral("title")});
     std::sort(out.begin(), out.end(), [](const Bitmap& a, const Bitmap& b) { return a.id < b.id; });
     return out;
 }
 
-std::vector<Bitmap> tollmereBitmaps() {
+std::vector<Bitmap> tollmereBitmaps(int scale) {
     std::vector<Bitmap> out;
     const CardStyle style = tollmereStyle();
     const QSize card(kCardWidth, kCardHeight);
     for (int rank = 1; rank <= 13; ++rank)
         for (Suit suit : kSuits)
             out.push_back({kTollmereFaces[rank - 1][static_cast<int>(suit)], 4,
-                           renderCrisp(card, [&](QPainter& p) { drawFace(p, style, rank, suit); }),
+                           renderCrisp(card, [&](QPainter& p) { drawFace(p, style, rank, suit); }, scale),
                            cardLabel(rank, suit)});
     for (const BackEntry& back : tollmereBacks())
-        out.push_back({back.id, 4, renderCrisp(card, [&](QPainter& p) { drawBack(p, style, back.design); }),
+        out.push_back({back.id, 4,
+                       renderCrisp(card, [&](QPainter& p) { drawBack(p, style, back.design); }, scale),
                        QStringLiteral("back")});
-    out.push_back({143, 4, renderCrisp(QSize(380, 308), drawTollmereTitle), QStringLiteral("title")});
+    out.push_back({143, 4, renderCrisp(QSize(380, 308), drawTollmereTitle, scale), QStringLiteral("title")});
 
     std::vector<QImage> games;
     for (int i = 0; i < kGameButtonCount; ++i)
-        games.push_back(renderCrisp(QSize(31, 31), [i](QPainter& p) { drawGameButton(p, i); }));
+        games.push_back(renderCrisp(QSize(31, 31), [i](QPainter& p) { drawGameButton(p, i); }, scale));
     out.push_back({128, 4, hstack(games), QStringLiteral("game toolbar")});
     std::vector<QImage> tools;
     for (int i = 0; i < kToolButtonCount; ++i)
-        tools.push_back(renderCrisp(QSize(16, 16), [i](QPainter& p) { drawToolButton(p, i); }));
+        tools.push_back(renderCrisp(QSize(16, 16), [i](QPainter& p) { drawToolButton(p, i); }, scale));
     out.push_back({202, 4, hstack(tools), QStringLiteral("tools")});
     // The Record list shows the eight game buttons again, in the same order.
     for (int i = 0; i < 8; ++i)

@@ -13,8 +13,10 @@ struct Bitmap {
     QString label;
 };
 
-std::vector<Bitmap> quenbyBitmaps();
-std::vector<Bitmap> tollmereBitmaps();
+// At `scale` 2 every bitmap is drawn again at twice its size, for screens of
+// twice the pixel density; ids and colour tables stay the same.
+std::vector<Bitmap> quenbyBitmaps(int scale = 1);
+std::vector<Bitmap> tollmereBitmaps(int scale = 1);
 
 struct Icon {
     QString program;

@@ -1,6 +1,7 @@
 // artgen: draws every bitmap and icon of our programs.
 //   artgen --out-dir DIR [--program quenby|tollmere|setup]...
-//       writes DIR/<program>/<id>.bmp and DIR/icons/<program>-<size>.png
+//       writes DIR/<program>/<id>.bmp, its twice-size drawing
+//       DIR/<program>/<id>@2x.bmp and DIR/icons/<program>-<size>.png
 //   artgen --contact-sheet FILE.png
 //       one labelled sheet with every bitmap of both programs
 #include "catalogue.h"
@@ -50,13 +51,20 @@ QByteArray pngBytes(const QImage& image) {
     return bytes;
 }
 
-bool writeBitmaps(const QString& dir, const std::vector<artgen::Bitmap>& bitmaps) {
+bool writeBitmaps(const QString& dir, const std::vector<artgen::Bitmap>& bitmaps, QLatin1String suffix) {
     if (!QDir().mkpath(dir))
         return false;
     for (const artgen::Bitmap& b : bitmaps)
-        if (!writeFile(QStringLiteral("%1/%2.bmp").arg(dir).arg(b.id), platform::writeDib(b.image, b.bitCount)))
+        if (!writeFile(QStringLiteral("%1/%2%3.bmp").arg(dir).arg(b.id).arg(suffix),
+                       platform::writeDib(b.image, b.bitCount)))
             return false;
     return true;
+}
+
+// Each bitmap at its own size and again at twice it.
+template <typename Catalogue>
+bool writeBothSizes(const QString& dir, Catalogue bitmapsAt) {
+    return writeBitmaps(dir, bitmapsAt(1), QLatin1String("")) && writeBitmaps(dir, bitmapsAt(2), QLatin1String("@2x"));
 }
 
 bool writeIcons(const QString& dir, const QString& program) {
@@ -162,9 +170,9 @@ int main(int argc, char** argv) {
     for (const QString& program : programs) {
         bool ok = writeIcons(outDir + QStringLiteral("/icons"), program);
         if (program == QLatin1String("quenby"))
-            ok = ok && writeBitmaps(outDir + QStringLiteral("/quenby"), artgen::quenbyBitmaps());
+            ok = ok && writeBothSizes(outDir + QStringLiteral("/quenby"), artgen::quenbyBitmaps);
         else if (program == QLatin1String("tollmere"))
-            ok = ok && writeBitmaps(outDir + QStringLiteral("/tollmere"), artgen::tollmereBitmaps());
+            ok = ok && writeBothSizes(outDir + QStringLiteral("/tollmere"), artgen::tollmereBitmaps);
         else if (program != QLatin1String("setup"))
             return usage();
         if (!ok)

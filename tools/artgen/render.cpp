@@ -8,13 +8,14 @@ namespace artgen {
 
 namespace {
 
-QImage drawSupersampled(QSize size, const DrawFn& draw, bool antialiased, QRgb fill) {
-    QImage big(size * kSupersample, QImage::Format_ARGB32_Premultiplied);
+// `size` is in drawing units; each unit becomes `scale` pixels of the result.
+QImage drawSupersampled(QSize size, int scale, const DrawFn& draw, bool antialiased, QRgb fill) {
+    QImage big(size * (kSupersample * scale), QImage::Format_ARGB32_Premultiplied);
     big.fill(fill);
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing, antialiased);
     p.setRenderHint(QPainter::TextAntialiasing, antialiased);
-    p.scale(kSupersample, kSupersample);
+    p.scale(kSupersample * scale, kSupersample * scale);
     draw(p);
     p.end();
     return big;
@@ -46,13 +47,14 @@ QImage boxDown(const QImage& big, QSize size) {
 
 } // namespace
 
-QImage renderSmooth(QSize size, const DrawFn& draw) {
-    const QImage small = boxDown(drawSupersampled(size, draw, true, qRgb(255, 255, 255)), size);
+QImage renderSmooth(QSize size, const DrawFn& draw, int scale) {
+    const QImage small = boxDown(drawSupersampled(size, scale, draw, true, qRgb(255, 255, 255)), size * scale);
     return quantise(small, quenbyPalette(), 1);
 }
 
-QImage renderKeyed(QSize size, const DrawFn& draw) {
-    const QImage small = boxDown(drawSupersampled(size, draw, true, qRgba(0, 0, 0, 0)), size)
+QImage renderKeyed(QSize logicalSize, const DrawFn& draw, int scale) {
+    const QSize size = logicalSize * scale;
+    const QImage small = boxDown(drawSupersampled(logicalSize, scale, draw, true, qRgba(0, 0, 0, 0)), size)
                              .convertToFormat(QImage::Format_ARGB32);
     QImage out(size, QImage::Format_Indexed8);
     out.setColorTable(quenbyPalette());
@@ -69,8 +71,9 @@ QImage renderKeyed(QSize size, const DrawFn& draw) {
     return out;
 }
 
-QImage renderCrisp(QSize size, const DrawFn& draw) {
-    const QImage big = drawSupersampled(size, draw, false, qRgb(255, 255, 255));
+QImage renderCrisp(QSize logicalSize, const DrawFn& draw, int scale) {
+    const QSize size = logicalSize * scale;
+    const QImage big = drawSupersampled(logicalSize, scale, draw, false, qRgb(255, 255, 255));
     const QList<QRgb>& table = tollmerePalette();
     QImage out(size, QImage::Format_Indexed8);
     out.setColorTable(table);
@@ -97,7 +100,7 @@ QImage renderCrisp(QSize size, const DrawFn& draw) {
 
 QImage renderIcon(int size, qreal logical, const DrawFn& draw) {
     const qreal k = size / logical;
-    const QImage big = drawSupersampled(QSize(size, size), [&](QPainter& p) {
+    const QImage big = drawSupersampled(QSize(size, size), 1, [&](QPainter& p) {
         p.scale(k, k);
         draw(p);
     }, true, qRgba(0, 0, 0, 0));

@@ -1,0 +1,40 @@
+#include "platform/density.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <QTransform>
+
+namespace platform {
+
+QImage makeSurface(QSize logical, qreal ratio)
+{
+    QImage surface(deviceSize(logical, ratio), QImage::Format_RGB32);
+    surface.setDevicePixelRatio(ratio);
+    return surface;
+}
+
+void paintSurface(QPainter& painter, const QImage& surface, const QRect& area)
+{
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const qreal ratio = surface.devicePixelRatio();
+    if (ratio == 1) {
+        painter.drawImage(area, surface, area);
+        return;
+    }
+    const QRect pixels =
+        toDevice(Rect::FromQRect(area), ratio).Intersected(Rect::At(0, 0, surface.width(), surface.height())).ToQRect();
+    if (pixels.isEmpty())
+        return;
+    if (painter.device() && painter.device()->devicePixelRatio() != ratio) {
+        painter.drawImage(area, surface, pixels);
+        return;
+    }
+    // Undoing the painter's own scaling leaves a copy of device pixels to
+    // device pixels, which the raster engine does as a plain blit.
+    painter.save();
+    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    painter.drawImage(pixels, surface, pixels);
+    painter.restore();
+}
+
+} // namespace platform

@@ -1,0 +1,58 @@
+#pragma once
+// Logical pixels, in which the programs give every position and size, and
+// device pixels, in which a table surface is drawn for a screen of higher
+// density. A surface or picture carries its ratio as its devicePixelRatio.
+#include "platform/rect.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+#include <cmath>
+
+class QPainter;
+
+namespace platform {
+
+// Where a logical edge falls on a surface of `ratio`. Every edge rounds the
+// same way, so rectangles that meet or tile in logical pixels still meet or
+// tile on the surface; at a whole ratio it is a plain multiplication.
+inline int toDevice(int logical, qreal ratio) { return int(std::floor(logical * ratio + 0.5)); }
+inline QPoint toDevice(QPoint logical, qreal ratio)
+{
+    return {toDevice(logical.x(), ratio), toDevice(logical.y(), ratio)};
+}
+inline Rect toDevice(const Rect& logical, qreal ratio)
+{
+    return {toDevice(logical.left, ratio), toDevice(logical.top, ratio), toDevice(logical.right, ratio),
+            toDevice(logical.bottom, ratio)};
+}
+
+// The pixels a picture or surface of `logical` length needs at `ratio`
+// (enough for the widest place it can land on), and the logical length of
+// one so made. The pair round-trips for every ratio of 1 and above.
+inline int deviceLength(int logical, qreal ratio) { return int(std::ceil(logical * ratio - 1e-6)); }
+inline int logicalLength(int device, qreal ratio) { return int(std::floor(device / ratio + 1e-6)); }
+inline QSize deviceSize(QSize logical, qreal ratio)
+{
+    return {deviceLength(logical.width(), ratio), deviceLength(logical.height(), ratio)};
+}
+inline QSize logicalSize(const QImage& image)
+{
+    const qreal ratio = image.devicePixelRatio();
+    if (ratio == 1)
+        return image.size();
+    return {logicalLength(image.width(), ratio), logicalLength(image.height(), ratio)};
+}
+
+// The ratio a surface is drawn at for a window of `devicePixelRatio`: below
+// 1 there is nothing to gain over the pictures as they are.
+inline qreal surfaceRatio(qreal devicePixelRatio) { return devicePixelRatio > 1 ? devicePixelRatio : 1; }
+
+// An RGB32 surface of `logical` size drawn at `ratio`, tagged with it.
+QImage makeSurface(QSize logical, qreal ratio);
+
+// Puts the logical `area` of `surface` on the painter's device as it stands:
+// pixel for pixel when the device has the surface's ratio, scaled otherwise.
+void paintSurface(QPainter& painter, const QImage& surface, const QRect& area);
+
+} // namespace platform
