@@ -166,7 +166,8 @@ QImage Harness::Composed() const { return view_->Surface()->Composition.copy(); 
 
 QImage Harness::ComposedWhole()
 {
-    TableSurface fresh(Deck(), view_->size(), Table().GameId, Config().TableColour, Config().CardBackId);
+    TableSurface fresh(Deck(), view_->size(), Table().GameId, Config().TableColour, Config().CardBackId,
+                       view_->Surface()->Composition.devicePixelRatio());
     fresh.Paint(Rect::At(0, 0, view_->width(), view_->height()));
     return fresh.Composition;
 }
