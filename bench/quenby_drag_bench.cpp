@@ -1,8 +1,10 @@
 // The cost of one pointer move while dragging a card over a dealt Klondike
 // table: Drag, the Paint of its dirty rectangle, and the copy of that
-// rectangle to a window-sized picture standing for the screen. Also the
-// rebuild of the whole surface after a resize.
+// rectangle to a window-sized picture standing for the screen; at ratio 1
+// and on a screen of twice the pixel density. Also the rebuild of the whole
+// surface after a resize.
 #include <games/frame.h>
+#include <platform/density.h>
 #include <platform/localtime.h>
 #include <table/tablestate.h>
 #include <table/tablesurface.h>
@@ -20,11 +22,12 @@ struct DealtTable {
     TableState table;
     QImage screen;
 
-    explicit DealtTable(QSize size) : screen(size, QImage::Format_RGB32)
+    explicit DealtTable(QSize size, qreal ratio = 1) : screen(platform::makeSurface(size, ratio))
     {
         platform::setFixedLocalTime(platform::LocalTime{12, 0, 0});
         table.SoundOn = 0;
         table.ClientSize = size;
+        table.PixelRatio = ratio;
         ReplaceSurface(table);
         NewGame(table, GameId::Klondike);
         table.DirtyRect = table.ClientRect();
@@ -39,7 +42,7 @@ struct DealtTable {
 void DragOneMove(benchmark::State& state)
 {
     const QSize size(int(state.range(0)), int(state.range(1)));
-    DealtTable dealt(size);
+    DealtTable dealt(size, qreal(state.range(2)) / 100);
     const QPoint centre = dealt.table.Centre();
     int step = 0;
     for (auto _ : state) {
@@ -48,12 +51,18 @@ void DragOneMove(benchmark::State& state)
         Drag(dealt.table, centre.x() - 200 + offset, centre.y() - 40 + offset / 3);
         const Rect area = Paint(dealt.table);
         QPainter painter(&dealt.screen);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(area.ToQRect(), dealt.table.TableSurface->Composition, area.ToQRect());
+        platform::paintSurface(painter, dealt.table.TableSurface->Composition, area.ToQRect());
         benchmark::DoNotOptimize(dealt.screen.constBits());
     }
 }
-BENCHMARK(DragOneMove)->Args({800, 600})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+// Width, height, pixel ratio in hundredths.
+BENCHMARK(DragOneMove)
+    ->Args({800, 600, 100})
+    ->Args({1920, 1080, 100})
+    ->Args({800, 600, 200})
+    ->Args({1920, 1080, 200})
+    ->Args({1280, 720, 150})
+    ->Unit(benchmark::kMicrosecond);
 
 void ReplaceSurfaceAfterResize(benchmark::State& state)
 {

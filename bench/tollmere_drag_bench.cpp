@@ -1,9 +1,11 @@
 // The cost of one pointer move while dragging a run of six cards over a
 // dealt Beleaguered Castle: Drag, the Paint of the rectangle it reports, and
 // the copy of that rectangle to a window-sized picture standing for the
-// screen. The figure should not depend on the window's size.
+// screen, at ratio 1 and on a screen of twice the pixel density. The figure
+// should not depend on the window's size.
 #include <games/frame.h>
 #include <games/gametable.h>
+#include <platform/density.h>
 #include <platform/localtime.h>
 #include <shell/configblock.h>
 #include <shell/tablesurface.h>
@@ -19,14 +21,15 @@ using namespace tollmere;
 void DragRunOfSix(benchmark::State& state)
 {
     const QSize size(int(state.range(0)), int(state.range(1)));
+    const qreal ratio = qreal(state.range(2)) / 100;
     platform::setFixedLocalTime(platform::LocalTime{12, 0, 0});
     SoundOn = false;
     CardDeck deck;
     GameTable table(deck, int(GameId::BeleagueredCastle));
     table.Layout(size.width(), size.height());
     const ConfigBlock config;
-    TableSurface surface(deck, size, table.GameId, config.TableColour, config.CardBackId);
-    QImage screen(size, QImage::Format_RGB32);
+    TableSurface surface(deck, size, table.GameId, config.TableColour, config.CardBackId, ratio);
+    QImage screen = platform::makeSurface(size, ratio);
     Rect dirty;
     surface.Paint(Rect::At(0, 0, size.width(), size.height()));
 
@@ -42,12 +45,17 @@ void DragRunOfSix(benchmark::State& state)
         const Rect area = surface.Paint(dirty);
         dirty = {};
         QPainter painter(&screen);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(area.ToQRect(), surface.Composition, area.ToQRect());
+        platform::paintSurface(painter, surface.Composition, area.ToQRect());
         benchmark::DoNotOptimize(screen.constBits());
     }
 }
-BENCHMARK(DragRunOfSix)->Args({800, 600})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+// Width, height, pixel ratio in hundredths.
+BENCHMARK(DragRunOfSix)
+    ->Args({800, 600, 100})
+    ->Args({1920, 1080, 100})
+    ->Args({800, 600, 200})
+    ->Args({1920, 1080, 200})
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

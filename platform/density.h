@@ -51,6 +51,15 @@ inline qreal surfaceRatio(qreal devicePixelRatio) { return devicePixelRatio > 1 
 // An RGB32 surface of `logical` size drawn at `ratio`, tagged with it.
 QImage makeSurface(QSize logical, qreal ratio);
 
+// The logical rectangle to ask the window system to repaint so that the
+// device pixels of `logical` are all repainted: at a fractional ratio it
+// rounds device edges its own way, so one logical pixel more on each side.
+inline QRect repaintArea(const Rect& logical, qreal ratio)
+{
+    const QRect area = logical.ToQRect();
+    return ratio == std::floor(ratio) ? area : area.adjusted(-1, -1, 1, 1);
+}
+
 // Puts the logical `area` of `surface` on the painter's device as it stands:
 // pixel for pixel when the device has the surface's ratio, scaled otherwise.
 void paintSurface(QPainter& painter, const QImage& surface, const QRect& area);

@@ -200,7 +200,7 @@ void CQuenbyView::RepaintDirty()
 {
     const Rect dirty = table_.DirtyRect.Intersected(table_.ClientRect());
     if (!dirty.IsEmpty())
-        repaint(dirty.ToQRect());
+        repaint(platform::repaintArea(dirty, table_.PixelRatio));
 }
 
 void CQuenbyView::StartTimer1()

@@ -261,7 +261,7 @@ void CSolView::RepaintDirty()
 {
     const Rect area = dirty_.Intersected(Rect::At(0, 0, width(), height()));
     if (!area.IsEmpty())
-        repaint(area.ToQRect());
+        repaint(platform::repaintArea(area, surface_ ? surface_->Composition.devicePixelRatio() : 1));
     else
         dirty_ = {};
 }
