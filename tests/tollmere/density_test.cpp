@@ -6,7 +6,12 @@
 
 #include <density.h>
 #include <games/card.h>
+#include <shell/mainframe.h>
+#include <shell/soldoc.h>
 #include <shell/tablesurface.h>
+
+#include <QAction>
+#include <QTemporaryDir>
 
 #include <cmath>
 
@@ -101,6 +106,22 @@ TEST(Density, GamesOutlinesAndDragsAtTheScreensRatio)
         }
         ExpectCardsShowTheirPictures(h, ratio);
     }
+}
+
+// The toolbar buttons carry the twice-size drawings beside their own, and
+// show them on a screen of ratio 2.
+TEST(Density, ToolbarButtonsShowTheirTwiceSizeDrawings)
+{
+    QTemporaryDir dir;
+    CSolDoc doc;
+    CMainFrame frame(doc, dir.filePath(QStringLiteral("Tollmere.cfg")));
+    const QImage games = LoadImage(128, 2);
+    const QImage tools = LoadImage(202, 2);
+    // Accordion is the second game button, Save the second tool.
+    const QImage accordion = frame.Command(122)->icon().pixmap(QSize(31, 31), 2.0).toImage();
+    EXPECT_TRUE(hidpi::SamePixels(accordion, games.copy(62, 0, 62, 62)));
+    const QImage save = frame.Command(command::Save)->icon().pixmap(QSize(16, 16), 2.0).toImage();
+    EXPECT_TRUE(hidpi::SamePixels(save, tools.copy(32, 0, 32, 32)));
 }
 
 } // namespace

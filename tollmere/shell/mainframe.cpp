@@ -8,6 +8,7 @@
 #include <platform/lockkeys.h>
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -70,6 +71,17 @@ CMainFrame::CMainFrame(CSolDoc& doc, const QString& configPath, QWidget* parent)
 
 CMainFrame::~CMainFrame() { delete view_; }
 
+namespace {
+
+// A toolbar strip's twice-size drawing, wanted only where some screen is of
+// higher density: a start on plain screens does not decode it.
+QImage TwiceSize(int bitmapId)
+{
+    return qGuiApp->devicePixelRatio() > 1 ? LoadImage(bitmapId, 2) : QImage();
+}
+
+} // namespace
+
 QAction* CMainFrame::AddCommand(QToolBar* bar, int id, const char* text, const Strip& strip, int index, int side)
 {
     const QString texts = QString::fromUtf8(text);
@@ -96,7 +108,7 @@ void CMainFrame::BuildToolBars()
     gameBar_ = new QToolBar(QStringLiteral("Games"), this);
     gameBar_->setObjectName(QStringLiteral("GameToolBar"));
     gameBar_->setIconSize(QSize(GameImage, GameImage));
-    const Strip games{LoadImage(128), LoadImage(128, 2)};
+    const Strip games{LoadImage(128), TwiceSize(128)};
     int image = 0;
     for (const CommandText& entry : GameCommands) {
         if (entry.Id == command::Help)
@@ -117,7 +129,7 @@ void CMainFrame::BuildToolBars()
     toolsBar_ = new QToolBar(QStringLiteral("Tools"), this);
     toolsBar_->setObjectName(QStringLiteral("ToolsToolBar"));
     toolsBar_->setIconSize(QSize(ToolImage, ToolImage));
-    const Strip tools{LoadImage(202), LoadImage(202, 2)};
+    const Strip tools{LoadImage(202), TwiceSize(202)};
     image = 0;
     for (const CommandText& entry : ToolCommands) {
         QAction* action = AddCommand(toolsBar_, entry.Id, entry.Text, tools, image++, ToolImage);
