@@ -37,4 +37,30 @@ void paintSurface(QPainter& painter, const QImage& surface, const QRect& area)
     painter.restore();
 }
 
+QImage windowPictureUnder(QPaintDevice* device, QPoint offset, QSize logicalSize, qreal ratio)
+{
+    auto* window = dynamic_cast<QImage*>(device);
+    if (!window || ratio != std::floor(ratio) || window->devicePixelRatio() != ratio)
+        return {};
+    switch (window->format()) {
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+        break;
+    default:
+        return {};
+    }
+    // The offset leads from the widget to the window's corner.
+    const QPoint origin = toDevice(-offset, ratio);
+    const QSize size = deviceSize(logicalSize, ratio);
+    if (origin.x() < 0 || origin.y() < 0 || origin.x() + size.width() > window->width()
+        || origin.y() + size.height() > window->height() || size.isEmpty())
+        return {};
+    const qsizetype stride = window->bytesPerLine();
+    QImage under(window->bits() + origin.y() * stride + qsizetype(origin.x()) * 4, size.width(), size.height(), stride,
+                 window->format());
+    under.setDevicePixelRatio(ratio);
+    return under;
+}
+
 } // namespace platform

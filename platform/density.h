@@ -9,6 +9,7 @@
 #include <QSize>
 #include <cmath>
 
+class QPaintDevice;
 class QPainter;
 
 namespace platform {
@@ -63,5 +64,14 @@ inline QRect repaintArea(const Rect& logical, qreal ratio)
 // Puts the logical `area` of `surface` on the painter's device as it stands:
 // pixel for pixel when the device has the surface's ratio, scaled otherwise.
 void paintSurface(QPainter& painter, const QImage& surface, const QRect& area);
+
+// While Qt paints a widget straight into its window's own raster picture,
+// the part of that picture under the widget, sharing its pixels, so that a
+// surface can be composed right onto it instead of into a copy first.
+// `device` and `offset` are what the widget's redirected() reports. A null
+// image for anything else: a grab into a pixmap, a picture of another format
+// or ratio, a fractional ratio (where Qt places the widget on its own
+// rounding), or a widget not wholly inside the picture.
+QImage windowPictureUnder(QPaintDevice* device, QPoint offset, QSize logicalSize, qreal ratio);
 
 } // namespace platform

@@ -100,13 +100,25 @@ void CQuenbyView::paintEvent(QPaintEvent* event)
         ReplaceSurface(table_);
         update();
     }
-    Paint(table_);
     if (!table_.TableSurface)
         return;
-    // The composition is right everywhere once the dirty part is composed,
-    // so whatever the window system asks for is a plain copy.
+    // Painted straight into the window's picture: what is asked for is
+    // composed there, and nothing else is touched.
+    QPoint offset;
+    QImage window = platform::windowPictureUnder(redirected(&offset), offset, size(), table_.PixelRatio);
+    if (!window.isNull()) {
+        // A composition kept from another kind of paint is stale from now on.
+        table_.TableSurface->Composition = QImage();
+        table_.DirtyRect = {};
+        for (const QRect& area : event->region())
+            PaintOnto(table_, window, Rect::FromQRect(area).Intersected(table_.ClientRect()));
+        return;
+    }
+    // Otherwise through the composition, which is right everywhere once the
+    // dirty part is composed: whatever is asked for is a plain copy.
+    Paint(table_);
     QPainter painter(this);
-    platform::paintSurface(painter, table_.TableSurface->Composition, event->rect());
+    platform::paintSurface(painter, table_.TableSurface->Composed(), event->rect());
 }
 
 void CQuenbyView::resizeEvent(QResizeEvent* event)

@@ -25,8 +25,15 @@ std::unique_ptr<TablePalette> TablePalette::Build()
 }
 
 TableSurface::TableSurface(QSize clientSize, qreal ratio)
-    : Background(platform::makeSurface(clientSize, ratio)), Composition(platform::makeSurface(clientSize, ratio))
+    : Background(platform::makeSurface(clientSize, ratio)), clientSize_(clientSize)
 {
+}
+
+QImage& TableSurface::Composed()
+{
+    if (Composition.isNull())
+        Composition = platform::makeSurface(clientSize_, Background.devicePixelRatio());
+    return Composition;
 }
 
 namespace {
@@ -139,11 +146,12 @@ void DrawBackground(TableState& table)
 
 Rect Paint(TableState& table)
 {
-    if (!table.TableSurface || table.TableSurface->Composition.isNull()) {
+    if (!table.TableSurface || table.TableSurface->Background.isNull()) {
         table.DirtyRect = {};
         return {};
     }
-    if (table.DirtyRect.IsEmpty())
+    // A composition made just now holds nothing yet: all of it is dirty.
+    if (table.DirtyRect.IsEmpty() || table.TableSurface->Composition.isNull())
         table.DirtyRect = table.ClientRect();
     // One walk: a card meeting the rectangle as it stands is added; one that
     // only meets it after later growth is not (the composition outside the
@@ -156,16 +164,21 @@ Rect Paint(TableState& table)
     table.DirtyRect = {};
     if (area.IsEmpty())
         return {};
+    PaintOnto(table, table.TableSurface->Composed(), area);
+    return area;
+}
+
+void PaintOnto(const TableState& table, QImage& target, const Rect& area)
+{
     // Only what shows of each card inside the area is copied: the rest of the
-    // composition is already right, and a drag then costs the same at any
-    // window size and over any depth of pile.
-    const qreal ratio = table.TableSurface->Composition.devicePixelRatio();
+    // picture is already right, and a drag then costs the same at any window
+    // size and over any depth of pile.
+    const qreal ratio = target.devicePixelRatio();
     std::vector<platform::Layer> layers;
     for (const Card* card : table.PaintList)
         if (card->Bitmap && card->Bounds.Intersects(area))
             layers.push_back({QPoint(card->Left(), card->Top()), &card->Bitmap->At(ratio)});
-    platform::composeArea(table.TableSurface->Composition, table.TableSurface->Background, layers, area);
-    return area;
+    platform::composeArea(target, table.TableSurface->Background, layers, area);
 }
 
 void ReplaceSurface(TableState& table)

@@ -24,12 +24,18 @@ struct TablePalette {
 };
 
 // Both pictures are kept in device pixels at `ratio`, tagged with it; what
-// is drawn on them is placed in logical pixels.
+// is drawn on them is placed in logical pixels. The composition is made on
+// first use: where the table is composed straight onto the window's own
+// picture it is never needed.
 class TableSurface {
 public:
     TableSurface(QSize clientSize, qreal ratio);
+    QImage& Composed();
     QImage Background;
     QImage Composition;
+
+private:
+    QSize clientSize_;
 };
 
 // Table colour, then the outline places of the game in play and its stock, or
@@ -38,6 +44,9 @@ void DrawBackground(TableState& table);
 // Recomposes DirtyRect (an empty one means the whole client area) and returns
 // the rectangle to copy from Composition to the screen; DirtyRect is emptied.
 Rect Paint(TableState& table);
+// Composes `area` of the table, background and cards, onto `target` (a
+// picture of the client area at the surface's ratio).
+void PaintOnto(const TableState& table, QImage& target, const Rect& area);
 // After a resize, a colour change, a move to a screen of other density and at
 // start-up: a new surface of ClientSize at PixelRatio, the table laid out
 // again, DirtyRect the whole client area.

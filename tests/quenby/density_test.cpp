@@ -79,7 +79,7 @@ TEST(Density, ADealtGameAndDragsAtTheScreensRatio)
     const qreal ratio = hidpi::ScreenRatio();
     test::TableHarness table;
     table.Start(GameId::Klondike);
-    const QImage& composition = table.Table().TableSurface->Composition;
+    const QImage composition = table.Composed();
     ASSERT_EQ(composition.devicePixelRatio(), ratio);
 
     for (int k = 0; k < 7; ++k) {

@@ -104,7 +104,7 @@ TEST(Drawing, APaintTouchesNothingOutsideTheGrownDirtyRectangle)
 {
     test::TableHarness table;
     table.Start(GameId::Klondike);
-    QImage& composition = table.Table().TableSurface->Composition;
+    QImage& composition = table.Table().TableSurface->Composed();
     composition.fill(0xFF123456);
     const QImage before = composition.copy();
     // The rectangle meets column 3's cards, so it grows over all of them.
@@ -192,7 +192,7 @@ TEST(Drawing, ChoosingABackTurnsEveryFaceDownCardAndTheStock)
 
     // Cancel keeps the back but still redraws the whole table.
     table.View().AskDeck = [](QWidget*, int current, platform::ColorRef) { return current; };
-    table.Table().TableSurface->Composition.fill(0xFF000000);
+    table.Window().fill(0xFF000000);
     table.View().OnDecks();
     EXPECT_EQ(table.Table().CardBackId, 184);
     EXPECT_TRUE(table.Composed() == table.ComposedWhole());

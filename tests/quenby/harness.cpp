@@ -1,5 +1,7 @@
 #include "harness.h"
 
+#include <density.h>
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
@@ -309,16 +311,21 @@ void DumpStockOn(TableHarness& h, Pile& pile)
 
 QImage TableHarness::Grab() { return view_->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
+QImage TableHarness::Window() const { return hidpi::WindowPicture(*view_); }
+
 QImage TableHarness::Composed() const
 {
-    return state_->TableSurface ? state_->TableSurface->Composition.copy() : QImage();
+    if (!state_->TableSurface)
+        return {};
+    const QImage window = Window();
+    return window.isNull() ? state_->TableSurface->Composition.copy() : window.copy();
 }
 
 QImage TableHarness::ComposedWhole()
 {
-    state_->DirtyRect = state_->ClientRect();
-    Paint(*state_);
-    return Composed();
+    QImage whole = platform::makeSurface(state_->ClientSize, state_->PixelRatio);
+    PaintOnto(*state_, whole, state_->ClientRect());
+    return whole;
 }
 
 } // namespace quenby::test

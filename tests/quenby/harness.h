@@ -89,10 +89,13 @@ public:
 
     // The widget as rendered now (a full paint).
     QImage Grab();
-    // The composition as left by the paints so far, and the table composed
-    // whole afresh (the first is taken before the second is made).
+    // What the window shows of the table as the paints so far left it, and
+    // the table composed whole afresh.
     QImage Composed() const;
     QImage ComposedWhole();
+    // The window's own picture under the view, sharing its pixels, where the
+    // table is painted straight into it; else null.
+    QImage Window() const;
 
     // The cards held by the game in play (a single Held card or Klondike's
     // Hand), top first; empty when nothing is held.

@@ -1,6 +1,8 @@
 #include "density.h"
 
+#include <QBackingStore>
 #include <QGuiApplication>
+#include <QWidget>
 
 namespace hidpi {
 
@@ -16,6 +18,16 @@ qreal ScreenRatio() { return qGuiApp->devicePixelRatio(); }
             if ((surface.pixel(x, y) | 0xFF000000) != (picture.pixel(x - pixels.left, y - pixels.top) | 0xFF000000))
                 return ::testing::AssertionFailure() << "device pixel " << x << "," << y << " differs";
     return ::testing::AssertionSuccess();
+}
+
+QImage WindowPicture(QWidget& widget)
+{
+    QBackingStore* store = widget.window()->backingStore();
+    if (!store)
+        return {};
+    const QPoint at = widget.mapTo(widget.window(), QPoint(0, 0));
+    return platform::windowPictureUnder(store->paintDevice(), -at, widget.size(),
+                                        platform::surfaceRatio(widget.devicePixelRatioF()));
 }
 
 ::testing::AssertionResult SamePixels(const QImage& image, const QImage& expected)

@@ -12,6 +12,8 @@
 #include <QListWidget>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <density.h>
+
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -35,6 +37,8 @@ struct Window : ::testing::Test {
         platform::setFixedLocalTime(std::nullopt);
     }
     CSolView& View() { return frame->View(); }
+    // What the window shows of the table.
+    QImage Shown() { return hidpi::WindowPicture(View()).copy(); }
     void Trigger(int id) { frame->Command(id)->trigger(); }
 
     QTemporaryDir dir;
@@ -150,7 +154,7 @@ TEST_F(Window, ColourAndDecksRepaintTheTable)
     Trigger(command::Color);
     EXPECT_EQ(View().Config().TableColour, 0x00204080u);
     EXPECT_EQ(View().Config().CustomColours[3], 0x00010203u);
-    EXPECT_EQ(View().Surface()->Composition.pixel(2, 2), qRgb(0x80, 0x40, 0x20));
+    EXPECT_EQ(Shown().pixel(2, 2), qRgb(0x80, 0x40, 0x20));
     View().AskColour = [](platform::ColorRef& colour, platform::CustomColours&) {
         colour = 0;
         return false;
@@ -161,7 +165,7 @@ TEST_F(Window, ColourAndDecksRepaintTheTable)
     View().AskDeck = [this] { View().Config().CardBackId = 219; };
     Trigger(command::Decks);
     const Pile& stock = View().Table().Frame()->At(0);
-    EXPECT_EQ(View().Surface()->Composition.copy(stock.X, stock.Y, 71, 96), LoadImage(219));
+    EXPECT_EQ(Shown().copy(stock.X, stock.Y, 71, 96), LoadImage(219));
 }
 
 TEST(DeckDialog, OffersNineBacksAndKeepsTheOldOneOnCancel)

@@ -1,5 +1,7 @@
 #include "harness.h"
 
+#include <density.h>
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
@@ -162,12 +164,18 @@ void Harness::Redraw()
     return ::testing::AssertionSuccess();
 }
 
-QImage Harness::Composed() const { return view_->Surface()->Composition.copy(); }
+QImage Harness::Window() const { return hidpi::WindowPicture(*view_); }
+
+QImage Harness::Composed() const
+{
+    const QImage window = Window();
+    return window.isNull() ? view_->Surface()->Composition.copy() : window.copy();
+}
 
 QImage Harness::ComposedWhole()
 {
     TableSurface fresh(Deck(), view_->size(), Table().GameId, Config().TableColour, Config().CardBackId,
-                       view_->Surface()->Composition.devicePixelRatio());
+                       view_->Surface()->Background.devicePixelRatio());
     fresh.Paint(Rect::At(0, 0, view_->width(), view_->height()));
     return fresh.Composition;
 }

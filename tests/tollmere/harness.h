@@ -78,8 +78,13 @@ public:
     // The picture the dirty-rectangle paints left equals the table painted
     // whole afresh.
     ::testing::AssertionResult RepaintedWhole();
+    // What the window shows of the table as the paints so far left it, and
+    // the table composed whole afresh.
     QImage Composed() const;
     QImage ComposedWhole();
+    // The window's own picture under the view, sharing its pixels, where the
+    // table is painted straight into it; else null.
+    QImage Window() const;
 
 private:
     void MakeView();

@@ -183,17 +183,29 @@ void CSolView::paintEvent(QPaintEvent* event)
     if (!surface_)
         return;
     // Moved to a screen of another density: the table is drawn afresh for it.
-    if (surface_->Composition.devicePixelRatio() != platform::surfaceRatio(devicePixelRatioF())) {
+    const qreal ratio = platform::surfaceRatio(devicePixelRatioF());
+    if (surface_->Background.devicePixelRatio() != ratio) {
         RebuildTable();
-        dirty_ = {};
         update();
     }
-    if (dirty_.IsEmpty())
+    // Painted straight into the window's picture: what is asked for is
+    // composed there, and nothing else is touched.
+    QPoint offset;
+    QImage window = platform::windowPictureUnder(redirected(&offset), offset, size(), ratio);
+    if (!window.isNull()) {
+        // A composition kept from another kind of paint is stale from now on.
+        surface_->Composition = QImage();
+        dirty_ = {};
+        for (const QRect& area : event->region())
+            surface_->PaintOnto(window, Rect::FromQRect(area).Intersected(Rect::At(0, 0, width(), height())));
+        return;
+    }
+    // Otherwise through the composition, which is right everywhere once the
+    // dirty part is composed: whatever is asked for is a plain copy.
+    if (dirty_.IsEmpty() || surface_->Composition.isNull())
         dirty_ = Rect::At(0, 0, width(), height());
     surface_->Paint(dirty_);
     dirty_ = {};
-    // The composition is right everywhere once the dirty part is composed:
-    // whatever the window system asks for is a plain copy.
     QPainter painter(this);
     platform::paintSurface(painter, surface_->Composition, event->rect());
 }
@@ -261,7 +273,7 @@ void CSolView::RepaintDirty()
 {
     const Rect area = dirty_.Intersected(Rect::At(0, 0, width(), height()));
     if (!area.IsEmpty())
-        repaint(platform::repaintArea(area, surface_ ? surface_->Composition.devicePixelRatio() : 1));
+        repaint(platform::repaintArea(area, surface_ ? surface_->Background.devicePixelRatio() : 1));
     else
         dirty_ = {};
 }

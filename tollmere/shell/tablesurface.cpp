@@ -66,8 +66,7 @@ int BackBitmap(int cardBackId)
 
 TableSurface::TableSurface(const CardDeck& deck, QSize client, int gameId, platform::ColorRef tableColour,
                            int cardBackId, qreal ratio)
-    : Background(platform::makeSurface(client, ratio)), Composition(platform::makeSurface(client, ratio)),
-      BackImage(LoadImage(BackBitmap(cardBackId), ratio)), deck_(deck)
+    : Background(platform::makeSurface(client, ratio)), BackImage(LoadImage(BackBitmap(cardBackId), ratio)), deck_(deck)
 {
     if (Background.isNull())
         return;
@@ -80,7 +79,7 @@ TableSurface::TableSurface(const CardDeck& deck, QSize client, int gameId, platf
 
 const QImage& TableSurface::FaceOf(const Card& card)
 {
-    const qreal ratio = Composition.devicePixelRatio();
+    const qreal ratio = Background.devicePixelRatio();
     if (ratio == 1)
         return card.Face;
     auto found = faces_.find(card.FaceId);
@@ -91,23 +90,30 @@ const QImage& TableSurface::FaceOf(const Card& card)
 
 Rect TableSurface::Paint(const Rect& area)
 {
-    const QSize size = platform::logicalSize(Composition);
+    const QSize size = platform::logicalSize(Background);
     const Rect visible = area.Intersected(Rect::At(0, 0, size.width(), size.height()));
     if (visible.IsEmpty())
         return {};
+    if (Composition.isNull())
+        Composition = platform::makeSurface(size, Background.devicePixelRatio());
+    PaintOnto(Composition, visible);
+    return visible;
+}
+
+void TableSurface::PaintOnto(QImage& target, const Rect& area)
+{
     // Every card meeting the area is composed in paint order, clipped to it
     // and to what later cards leave showing: the area comes out exactly as a
     // whole repaint would draw it, and the cost follows what shows in it.
     std::vector<platform::Layer> layers;
     for (const auto& card : deck_.Cards) {
-        if (!card->Bounds.Intersects(visible))
+        if (!card->Bounds.Intersects(area))
             continue;
         const QImage& image = card->FaceUp ? FaceOf(*card) : BackImage;
         if (!image.isNull())
             layers.push_back({QPoint(card->Bounds.left, card->Bounds.top), &image});
     }
-    platform::composeArea(Composition, Background, layers, visible);
-    return visible;
+    platform::composeArea(target, Background, layers, area);
 }
 
 } // namespace tollmere

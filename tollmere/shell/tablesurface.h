@@ -35,8 +35,12 @@ public:
 
     // Recomposes `area` of the table: the background, then the cards that
     // meet it, in paint order. Returns the part of Composition to copy to the
-    // screen.
+    // screen. The composition is made on first use: where the table is
+    // composed straight onto the window's own picture it is never needed.
     Rect Paint(const Rect& area);
+    // The same composition of `area` onto `target`, a picture of the client
+    // area at this surface's ratio.
+    void PaintOnto(QImage& target, const Rect& area);
 
     QImage Background;
     QImage Composition;
