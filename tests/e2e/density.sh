@@ -30,25 +30,32 @@ first_table() {
 # Screen point of the logical view point (x, y).
 at() { echo $((VIEW_LEFT + $(dev "$1"))) $((VIEW_TOP + $(dev "$2"))); }
 
+# Each picture as 8x8 averages, one line per picture: a quick way to find
+# the bitmap a card shows before comparing it in full.
+fingerprints() { convert "$@" -resize '8x8!' -depth 8 rgb:- | od -An -v -tu1 -w192; }
+
 # How closely the logical card place (x, y) of screenshot $1 matches the
-# bitmaps of $2: "exact" when one twice-size drawing matches pixel for pixel
-# (ratio 2), else the smallest normalised difference to one scaled to the
-# ratio.
+# nearest bitmap of $2: at ratio 2 "exact" when it is its twice-size drawing
+# pixel for pixel, else the normalised difference to that drawing scaled to
+# the ratio.
 card_match() {
-  local shot=$1 dir=$2 x=$3 y=$4 w h best=1 file d
+  local shot=$1 dir=$2 x=$3 y=$4 w h file nearest
   w=$(($(dev $((x + 71))) - $(dev "$x"))) h=$(($(dev $((y + 96))) - $(dev "$y")))
   convert "$WORK/$shot.png" -crop "${w}x${h}+$((VIEW_LEFT + $(dev "$x")))+$((VIEW_TOP + $(dev "$y")))" +repage \
     "$WORK/card.png"
-  for file in "$dir"/*@2x.bmp; do
-    if [[ $RATIO == 2 ]]; then
-      [[ $(compare -metric AE "$WORK/card.png" "$file" null: 2>&1 || true) == 0 ]] && { echo exact; return; }
-    else
-      convert "$file" -resize "$(dev 71)x$(dev 96)!" -crop "${w}x${h}+0+0" +repage "$WORK/scaled.png"
-      d=$(compare -metric RMSE "$WORK/card.png" "$WORK/scaled.png" null: 2>&1 | sed 's/.*(\(.*\))/\1/' || true)
-      best=$(awk -v a="$d" -v b="$best" 'BEGIN { print (a < b) ? a : b }')
-    fi
-  done
-  echo "$best"
+  local files=("$dir"/*@2x.bmp)
+  [[ -s $WORK/prints-${dir//\//_} ]] || fingerprints "${files[@]}" >"$WORK/prints-${dir//\//_}"
+  nearest=$( { fingerprints "$WORK/card.png"; cat "$WORK/prints-${dir//\//_}"; } | awk '
+    NR == 1 { for (i = 1; i <= NF; i++) card[i] = $i; next }
+    { d = 0; for (i = 1; i <= NF; i++) d += ($i - card[i]) ^ 2
+      if (best == "" || d < bestd) { best = NR - 2; bestd = d } }
+    END { print best }')
+  if [[ $RATIO == 2 ]]; then
+    [[ $(compare -metric AE "$WORK/card.png" "${files[$nearest]}" null: 2>&1 || true) == 0 ]] && echo exact || echo none
+    return
+  fi
+  convert "${files[$nearest]}" -resize "$(dev 71)x$(dev 96)!" -crop "${w}x${h}+0+0" +repage "$WORK/scaled.png"
+  compare -metric RMSE "$WORK/card.png" "$WORK/scaled.png" null: 2>&1 | sed 's/.*(\(.*\))/\1/' || true
 }
 
 expect_card() {
