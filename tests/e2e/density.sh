@@ -131,15 +131,7 @@ APP_PID=
 note "tollmere at ratio $RATIO: Fortune's Favor"
 TABLE_RGB="srgb(0,64,64)"
 QUENBY=$TOLLMERE
-mkdir -p "$WORK/home"
-(cd "$WORK/home" && XDG_CONFIG_HOME=$CONFIG QT_QPA_PLATFORM=xcb TZ=UTC \
-  FAKETIME="2026-01-01 12:00:00" FAKETIME_DONT_FAKE_MONOTONIC=1 LD_PRELOAD=$FAKETIME_LIB \
-  exec "$TOLLMERE" >>"$WORK/tollmere.log" 2>&1) &
-APP_PID=$!
-WINDOW=$(timeout 20 xdotool search --sync --name ' - Tollmere' | head -n1) || fail "no window"
-timeout 10 xdotool windowfocus --sync "$WINDOW" || fail "cannot focus the window"
-eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
-WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
+launch_tollmere
 sleep 1
 shot title
 VIEW_LEFT=$(first_table title col $((WIN_Y + WIN_H / 2)) "$WIN_X")

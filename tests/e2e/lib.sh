@@ -60,10 +60,8 @@ start_quenby() {
 }
 
 # Starts tollmere the same way, in its own working folder (its records file
-# lives in the folder it is started from), and finds its table: the view is
-# the area of the table colour right of the tools toolbar and below the game
-# toolbar.
-start_tollmere() {
+# lives in the folder it is started from), and finds its window.
+launch_tollmere() {
   [[ -n $FAKETIME_LIB ]] || fail "libfaketime not found"
   mkdir -p "$WORK/home"
   (cd "$WORK/home" && XDG_CONFIG_HOME=$CONFIG QT_QPA_PLATFORM=xcb TZ=UTC \
@@ -74,6 +72,12 @@ start_tollmere() {
   timeout 10 xdotool windowfocus --sync "$WINDOW" || fail "cannot focus the window"
   eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
   WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
+}
+
+# Launches tollmere and finds its table: the view is the area of the table
+# colour right of the tools toolbar and below the game toolbar.
+start_tollmere() {
+  launch_tollmere
   local x y
   for _ in $(seq 50); do
     shot geometry
