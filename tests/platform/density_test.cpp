@@ -5,6 +5,7 @@
 #include "platform/drawing.h"
 
 #include <QPainter>
+#include <QPixmap>
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
@@ -142,4 +143,34 @@ TEST(Density, SurfacesReachADeviceOfTheirRatioPixelForPixel)
         painter.end();
         EXPECT_EQ(device, surface) << "ratio " << ratio;
     }
+}
+
+// The window's own picture is written straight through only where that is
+// exact: a raster image of the surface's whole ratio with the widget inside.
+TEST(Density, WindowPicturesAreSharedOnlyWhereTheyCanBeWrittenExactly)
+{
+    QImage window(200, 100, QImage::Format_RGB32);
+    window.setDevicePixelRatio(2);
+    window.fill(Qt::white);
+    // A widget at logical (10, 5), 40 by 20: its offset leads back to the corner.
+    QImage under = windowPictureUnder(&window, QPoint(-10, -5), QSize(40, 20), 2);
+    ASSERT_FALSE(under.isNull());
+    EXPECT_EQ(under.size(), QSize(80, 40));
+    EXPECT_EQ(under.devicePixelRatio(), 2);
+    under.setPixel(0, 0, qRgb(1, 2, 3));
+    under.setPixel(79, 39, qRgb(4, 5, 6));
+    EXPECT_EQ(window.pixel(20, 10) | 0xFF000000, qRgb(1, 2, 3)) << "the pixels are the window's own";
+    EXPECT_EQ(window.pixel(99, 49) | 0xFF000000, qRgb(4, 5, 6));
+
+    EXPECT_TRUE(windowPictureUnder(&window, QPoint(-10, -5), QSize(40, 20), 1).isNull()) << "another ratio";
+    EXPECT_TRUE(windowPictureUnder(&window, QPoint(-70, -5), QSize(40, 20), 2).isNull()) << "reaching outside";
+    EXPECT_TRUE(windowPictureUnder(&window, QPoint(5, 0), QSize(40, 20), 2).isNull()) << "starting outside";
+    QImage fractional(300, 150, QImage::Format_RGB32);
+    fractional.setDevicePixelRatio(1.5);
+    EXPECT_TRUE(windowPictureUnder(&fractional, QPoint(-10, -5), QSize(40, 20), 1.5).isNull());
+    QImage indexed(200, 100, QImage::Format_Indexed8);
+    indexed.setDevicePixelRatio(2);
+    EXPECT_TRUE(windowPictureUnder(&indexed, QPoint(-10, -5), QSize(40, 20), 2).isNull());
+    QPixmap pixmap(200, 100);
+    EXPECT_TRUE(windowPictureUnder(&pixmap, QPoint(0, 0), QSize(40, 20), 1).isNull()) << "a grab";
 }
