@@ -1,5 +1,7 @@
 #include "platform/density.h"
 
+#include "platform/largeimage.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 #include <QTransform>
@@ -8,7 +10,7 @@ namespace platform {
 
 QImage makeSurface(QSize logical, qreal ratio)
 {
-    QImage surface(deviceSize(logical, ratio), QImage::Format_RGB32);
+    QImage surface = largeImage(deviceSize(logical, ratio), QImage::Format_RGB32);
     surface.setDevicePixelRatio(ratio);
     return surface;
 }
