@@ -35,12 +35,15 @@ QImage asRgb32(const QImage& source)
 // Runs `op(targetPixel, sourcePixel)` over the part of `source` placed at `at`
 // that falls inside `target`.
 template <typename Op>
-void blend(QImage& target, QPoint at, const QImage& source, Op op)
+void blend(QImage& target, QPoint at, const QImage& source, Op op, const QRect& clip = QRect())
 {
     if (!drawable(target) || source.isNull())
         return;
-    at = toDevice(at, target.devicePixelRatio());
-    const QRect area = QRect(at, source.size()) & target.rect();
+    const qreal ratio = target.devicePixelRatio();
+    at = toDevice(at, ratio);
+    QRect area = QRect(at, source.size()) & target.rect();
+    if (clip.isValid())
+        area &= toDevice(Rect::FromQRect(clip), ratio).ToQRect();
     if (area.isEmpty())
         return;
     const QImage src = asRgb32(source);
@@ -59,7 +62,7 @@ namespace {
 // The frame of `rect` on `target`, as thick as the target's ratio rounds to:
 // `op(pixel, x, y)` once for each of its pixels, corners included.
 template <typename Op>
-void forFramePixels(QImage& target, const QRect& rect, Op op)
+void forFramePixels(QImage& target, const QRect& rect, const QRect& clip, Op op)
 {
     if (!drawable(target) || rect.width() <= 0 || rect.height() <= 0)
         return;
@@ -68,7 +71,9 @@ void forFramePixels(QImage& target, const QRect& rect, Op op)
     const Rect frame = toDevice(Rect::FromQRect(rect), ratio);
     const Rect inner{frame.left + thickness, frame.top + thickness, frame.right - thickness,
                      frame.bottom - thickness};
-    const Rect visible = frame.Intersected(Rect::At(0, 0, target.width(), target.height()));
+    Rect visible = frame.Intersected(Rect::At(0, 0, target.width(), target.height()));
+    if (clip.isValid())
+        visible = visible.Intersected(toDevice(Rect::FromQRect(clip), ratio));
     for (int y = visible.top; y < visible.bottom; ++y) {
         auto* line = reinterpret_cast<QRgb*>(target.scanLine(y));
         const bool band = y < inner.top || y >= inner.bottom || inner.IsEmpty();
@@ -84,13 +89,13 @@ void forFramePixels(QImage& target, const QRect& rect, Op op)
 
 } // namespace
 
-void drawFocusRect(QImage& target, const QRect& rect)
+void drawFocusRect(QImage& target, const QRect& rect, const QRect& clip)
 {
     // The dots follow a checkerboard fixed to the image, not to the frame, so
     // frames side by side dot alike; each frame pixel is visited once, so a
     // second drawing restores the picture exactly. On a denser surface the
     // dots grow with the line.
-    forFramePixels(target, rect, [](QRgb& pixel, int column, int row) {
+    forFramePixels(target, rect, clip, [](QRgb& pixel, int column, int row) {
         if (((column + row) & 1) == 0)
             pixel ^= rgbBits;
     });
@@ -98,7 +103,7 @@ void drawFocusRect(QImage& target, const QRect& rect)
 
 void frameRect(QImage& target, const QRect& rect, QRgb colour)
 {
-    forFramePixels(target, rect, [colour](QRgb& pixel, int, int) { pixel = colour; });
+    forFramePixels(target, rect, QRect(), [colour](QRgb& pixel, int, int) { pixel = colour; });
 }
 
 void copyAnd(QImage& target, QPoint at, const QImage& source)
@@ -111,16 +116,17 @@ void copyOr(QImage& target, QPoint at, const QImage& source)
     blend(target, at, source, [](QRgb t, QRgb s) { return t | (s & rgbBits); });
 }
 
-void transparentDraw(QImage& target, QPoint at, const QImage& image)
+void transparentDraw(QImage& target, QPoint at, const QImage& image, const QRect& clip)
 {
     // The mask AND followed by the image OR, done in one pass: under a black
     // image pixel the mask is white and the OR adds nothing; elsewhere the mask
     // clears the target and the OR puts the image there.
-    blend(target, at, image, [](QRgb t, QRgb s) {
+    const auto maskThenImage = [](QRgb t, QRgb s) {
         if ((s & rgbBits) == 0)
             return t;
         return (t & ~rgbBits) | (s & rgbBits);
-    });
+    };
+    blend(target, at, image, maskThenImage, clip);
 }
 
 namespace {
@@ -180,6 +186,19 @@ void copyImage(QImage& target, QPoint at, const QImage& source, const Rect& clip
                           .Intersected(Rect::At(origin.x(), origin.y(), source.width(), source.height()))
                           .Intersected(Rect::At(0, 0, target.width(), target.height()));
     copyRows(target, source, origin, area);
+}
+
+void fillArea(QImage& target, const Rect& area, QRgb colour)
+{
+    const qreal ratio = target.devicePixelRatio();
+    const Rect pixels =
+        (ratio == 1 ? area : toDevice(area, ratio)).Intersected(Rect::At(0, 0, target.width(), target.height()));
+    if (pixels.IsEmpty() || !drawable(target))
+        return;
+    const qsizetype stride = target.bytesPerLine();
+    uchar* row = target.bits() + pixels.top * stride + qsizetype(pixels.left) * 4;
+    for (int y = pixels.top; y < pixels.bottom; ++y, row += stride)
+        std::fill_n(reinterpret_cast<QRgb*>(row), pixels.Width(), colour);
 }
 
 void copyArea(QImage& target, const QImage& source, const Rect& area)
@@ -266,7 +285,8 @@ void composeArea(QImage& target, const QImage& background, std::span<const Layer
     std::vector<Rect> next;
     pieces.reserve((MaxPieces + 1) * 4);
     next.reserve((MaxPieces + 1) * 4);
-    for (std::size_t i = 0; i < parts.size(); ++i) {
+    // Without a background picture the area's background is already there.
+    for (std::size_t i = background.isNull() ? 1 : 0; i < parts.size(); ++i) {
         splitAround(parts[i], std::span<const Rect>(parts).subspan(i + 1), pieces, next);
         for (const Rect& piece : pieces) {
             if (i == 0)

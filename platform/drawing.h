@@ -14,9 +14,10 @@
 namespace platform {
 
 // Inverts every other pixel along the one-pixel frame of `rect` (drawn twice,
-// the frame disappears again). `target` is Format_RGB32 or ARGB32. On a
-// denser target the line and its dots are as thick as the ratio rounds to.
-void drawFocusRect(QImage& target, const QRect& rect);
+// the frame disappears again), only inside `clip` when one is given. `target`
+// is Format_RGB32 or ARGB32. On a denser target the line and its dots are as
+// thick as the ratio rounds to.
+void drawFocusRect(QImage& target, const QRect& rect, const QRect& clip = QRect());
 
 // The one-pixel frame of `rect` in `colour`, the same thickness as above.
 void frameRect(QImage& target, const QRect& rect, QRgb colour);
@@ -26,8 +27,12 @@ void copyAnd(QImage& target, QPoint at, const QImage& source);
 void copyOr(QImage& target, QPoint at, const QImage& source);
 
 // Draws `image` at `at` so that its pure black pixels leave the target as it
-// was: a mask (black -> white, other -> black) ANDed, then the image ORed.
-void transparentDraw(QImage& target, QPoint at, const QImage& image);
+// was: a mask (black -> white, other -> black) ANDed, then the image ORed;
+// only inside `clip` when one is given.
+void transparentDraw(QImage& target, QPoint at, const QImage& image, const QRect& clip = QRect());
+
+// `area` filled with `colour`.
+void fillArea(QImage& target, const Rect& area, QRgb colour);
 
 // The plain copies of an off-screen table: `source` placed with its top-left
 // at `at`, only inside `clip` and the target; and one area of an image onto
@@ -46,7 +51,8 @@ struct Layer {
 // Recomposes `area` of `target` as the background with the layers copied over
 // it in order, but copies of each (the background included) only the parts
 // that the later layers leave showing: a card buried under a fanned pile
-// costs its visible strip, not its whole height.
+// costs its visible strip, not its whole height. A null background means the
+// area's background is on the target already.
 void composeArea(QImage& target, const QImage& background, std::span<const Layer> layers, const Rect& area);
 
 // The parts of `part` that no rectangle of `above` covers, as rectangles that

@@ -24,16 +24,41 @@ std::unique_ptr<TablePalette> TablePalette::Build()
     return palette;
 }
 
-TableSurface::TableSurface(QSize clientSize, qreal ratio)
-    : Background(platform::makeSurface(clientSize, ratio)), clientSize_(clientSize)
-{
-}
+TableSurface::TableSurface(QSize clientSize, qreal ratio) : clientSize_(clientSize), ratio_(ratio) {}
 
 QImage& TableSurface::Composed()
 {
     if (Composition.isNull())
-        Composition = platform::makeSurface(clientSize_, Background.devicePixelRatio());
+        Composition = platform::makeSurface(clientSize_, ratio_);
     return Composition;
+}
+
+void TableSurface::DrawBackgroundOnto(QImage& target, const Rect& area) const
+{
+    platform::fillArea(target, area, Colour);
+    const QRect clip = area.ToQRect();
+    for (const BackgroundStep& step : Steps) {
+        if (!step.Place.intersects(clip))
+            continue;
+        switch (step.Kind) {
+        case BackgroundStep::Is::Outline:
+            platform::drawFocusRect(target, step.Place, clip);
+            break;
+        case BackgroundStep::Is::Picture:
+            platform::copyImage(target, step.Place.topLeft(), step.Image->At(ratio_), area);
+            break;
+        case BackgroundStep::Is::CutOut:
+            platform::transparentDraw(target, step.Place.topLeft(), step.Image->At(ratio_), clip);
+            break;
+        }
+    }
+}
+
+QImage TableSurface::Background() const
+{
+    QImage whole = platform::makeSurface(clientSize_, ratio_);
+    DrawBackgroundOnto(whole, Rect::At(0, 0, clientSize_.width(), clientSize_.height()));
+    return whole;
 }
 
 namespace {
@@ -112,41 +137,40 @@ void DrawBackground(TableState& table)
 {
     if (!table.TableSurface)
         return;
-    QImage& background = table.TableSurface->Background;
-    if (background.isNull())
-        return;
-    background.fill(ToRgb(table.TableColour));
+    TableSurface& surface = *table.TableSurface;
+    surface.Colour = ToRgb(table.TableColour);
+    surface.Steps.clear();
     const QPoint centre = table.Centre();
     const GameId id = table.GameTable.GameId;
 
-    const qreal ratio = background.devicePixelRatio();
     if (!IsGame(id)) {
         const Card title(TitleBitmap);
         if (title.Bitmap)
-            platform::transparentDraw(
-                background, QPoint(centre.x() - title.Width() / 2, centre.y() - title.Height() / 2),
-                title.Bitmap->At(ratio));
+            surface.Steps.push_back({BackgroundStep::Is::CutOut,
+                                     QRect(centre.x() - title.Width() / 2, centre.y() - title.Height() / 2,
+                                           title.Width(), title.Height()),
+                                     title.Bitmap});
         return;
     }
     for (const Offset& place : OutlinePlaces(id))
-        platform::drawFocusRect(background,
-                                QRect(centre.x() + place.dx, centre.y() + place.dy, CardWidth, CardHeight));
+        surface.Steps.push_back({BackgroundStep::Is::Outline,
+                                 QRect(centre.x() + place.dx, centre.y() + place.dy, CardWidth, CardHeight), nullptr});
     if (const std::optional<Offset> stock = StockPlace(id)) {
-        const int x = centre.x() + stock->dx;
-        const int y = centre.y() + stock->dy;
+        const QRect place(centre.x() + stock->dx, centre.y() + stock->dy, CardWidth, CardHeight);
         if (table.GameTable.Stock.Count() > 0) {
-            const Card back(table.CardBackId, 0, x, y);
+            const Card back(table.CardBackId, 0, place.x(), place.y());
             if (back.Bitmap)
-                platform::copyImage(background, QPoint(x, y), back.Bitmap->At(ratio), table.ClientRect());
+                surface.Steps.push_back({BackgroundStep::Is::Picture, QRect(place.topLeft(), QSize(back.Width(), back.Height())),
+                                         back.Bitmap});
         } else {
-            platform::drawFocusRect(background, QRect(x, y, CardWidth, CardHeight));
+            surface.Steps.push_back({BackgroundStep::Is::Outline, place, nullptr});
         }
     }
 }
 
 Rect Paint(TableState& table)
 {
-    if (!table.TableSurface || table.TableSurface->Background.isNull()) {
+    if (!table.TableSurface) {
         table.DirtyRect = {};
         return {};
     }
@@ -178,7 +202,8 @@ void PaintOnto(const TableState& table, QImage& target, const Rect& area)
     for (const Card* card : table.PaintList)
         if (card->Bitmap && card->Bounds.Intersects(area))
             layers.push_back({QPoint(card->Left(), card->Top()), &card->Bitmap->At(ratio)});
-    platform::composeArea(target, table.TableSurface->Background, layers, area);
+    table.TableSurface->DrawBackgroundOnto(target, area);
+    platform::composeArea(target, QImage(), layers, area);
 }
 
 void ReplaceSurface(TableState& table)

@@ -1,7 +1,9 @@
 #pragma once
-// The off-screen picture of the table: a background (colour, outlines, stock
-// or title picture) and a composition onto which the cards are painted; only
-// the dirty rectangle is ever recomposed and copied to the screen.
+// The off-screen table: a background (colour, outlines, stock or title
+// picture) and the cards composed over it; only the dirty rectangle is ever
+// recomposed and put on the screen.
+#include "card.h"
+
 #include <platform/rect.h>
 
 #include <QImage>
@@ -23,19 +25,38 @@ struct TablePalette {
     std::vector<QRgb> Entries;
 };
 
-// Both pictures are kept in device pixels at `ratio`, tagged with it; what
-// is drawn on them is placed in logical pixels. The composition is made on
-// first use: where the table is composed straight onto the window's own
-// picture it is never needed.
+// One thing the background shows: a dotted outline, or a card picture, opaque
+// (the stock's back) or with its black transparent (the title).
+struct BackgroundStep {
+    enum class Is { Outline, Picture, CutOut };
+    Is Kind;
+    QRect Place;
+    std::shared_ptr<const CardImage> Image;
+};
+
+// The table's background is not kept as a picture: DrawBackground settles
+// what it shows, and each paint draws that into the area it composes, which
+// spares a window-sized picture. The composition, in device pixels at
+// `ratio`, is made on first use: where the table is composed straight onto
+// the window's own picture it is never needed.
 class TableSurface {
 public:
     TableSurface(QSize clientSize, qreal ratio);
     QImage& Composed();
-    QImage Background;
+    // The background's share of `area` drawn onto `target`, a picture of the
+    // client area at the surface's ratio.
+    void DrawBackgroundOnto(QImage& target, const Rect& area) const;
+    // The whole background as a picture of its own.
+    QImage Background() const;
+    qreal Ratio() const { return ratio_; }
+
+    QRgb Colour = 0;
+    std::vector<BackgroundStep> Steps;
     QImage Composition;
 
 private:
     QSize clientSize_;
+    qreal ratio_;
 };
 
 // Table colour, then the outline places of the game in play and its stock, or

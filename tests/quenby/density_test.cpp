@@ -23,7 +23,7 @@ TEST(Density, TheStartUpTableAndItsTitleAtTheScreensRatio)
     ASSERT_GT(ratio, 1) << "run with QT_SCALE_FACTOR above 1";
     test::TableHarness table;
     table.StartUp();
-    const QImage& background = table.Table().TableSurface->Background;
+    const QImage background = table.Table().TableSurface->Background();
     EXPECT_EQ(background.devicePixelRatio(), ratio);
     EXPECT_EQ(background.size(), platform::deviceSize(QSize(800, 600), ratio));
 
@@ -94,7 +94,7 @@ TEST(Density, ADealtGameAndDragsAtTheScreensRatio)
     // rounds to, nothing inside it.
     const int thickness = int(std::lround(ratio));
     const platform::Rect outline = platform::toDevice(Rect::At(365, 95, 71, 96), ratio);
-    const QImage& background = table.Table().TableSurface->Background;
+    const QImage background = table.Table().TableSurface->Background();
     int dots = 0;
     for (int x = outline.left; x < outline.right; ++x)
         for (int t = 0; t < thickness; ++t)

@@ -28,7 +28,7 @@ TEST(Drawing, TheStartUpTableShowsTheTitleThroughItsBlackPixels)
     table.StartUp();
     const QImage title = CardPixels(196);
     ASSERT_EQ(title.size(), QSize(275, 193));
-    const QImage& background = table.Table().TableSurface->Background;
+    const QImage background = table.Table().TableSurface->Background();
     const int left = 400 - 275 / 2;
     const int top = 300 - 193 / 2;
     int black = 0;
@@ -73,7 +73,7 @@ TEST(Drawing, OutlinesAndAStockPlaceThatTurnsToAnOutlineWhenEmpty)
 {
     test::TableHarness table;
     table.Start(GameId::Klondike);
-    const QImage& background = table.Table().TableSurface->Background;
+    const QImage background = table.Table().TableSurface->Background();
     for (int f = 0; f < 4; ++f)
         ExpectOutline(background, 365 + 76 * f, 95);
     for (int k = 0; k < 7; ++k)
@@ -87,13 +87,13 @@ TEST(Drawing, OutlinesAndAStockPlaceThatTurnsToAnOutlineWhenEmpty)
             ASSERT_EQ(Pixel(background, 137 + x, 95 + y), Pixel(back, x, y));
     for (int i = 0; i < 24; ++i)
         table.Click({170, 140});
-    ExpectOutline(table.Table().TableSurface->Background, 137, 95);
+    ExpectOutline(table.Table().TableSurface->Background(), 137, 95);
     EXPECT_EQ(Pixel(table.Grab(), 137 + 35, 95 + 48), Purple);
 
     // Grannies Clock draws neither outlines nor a stock place.
     table.Start(GameId::GranniesClock);
     Pile& pile = table.PileAt(0);
-    const QImage& clock = table.Table().TableSurface->Background;
+    const QImage clock = table.Table().TableSurface->Background();
     for (int y = 0; y < 600; y += 3)
         for (int x = 0; x < 800; x += 3)
             ASSERT_EQ(Pixel(clock, x, y), Purple);
