@@ -59,8 +59,9 @@ private:
     qreal ratio_;
 };
 
-// Table colour, then the outline places of the game in play and its stock, or
-// the title picture while no game is dealt.
+// Settles the background as the table stands now: table colour, then the
+// outline places of the game in play and its stock, or the title picture
+// while no game is dealt.
 void DrawBackground(TableState& table);
 // Recomposes DirtyRect (an empty one means the whole client area) and returns
 // the rectangle to copy from Composition to the screen; DirtyRect is emptied.
