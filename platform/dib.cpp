@@ -259,15 +259,18 @@ QImage scaledCutOut(const QImage& picture, QSize size)
 
 QImage loadBitmapImage(QStringView program, int id, qreal ratio, Black black)
 {
-    const std::optional<Dib> plain = loadBitmap(program, id);
-    if (!plain || plain->image.isNull())
+    // Above ratio 1 the twice-size drawing alone is read; the bitmap itself
+    // only where that is missing.
+    std::optional<Dib> source = ratio > 1 ? loadTwiceSize(program, id) : std::nullopt;
+    const bool twice = source && !source->image.isNull();
+    if (!twice)
+        source = loadBitmap(program, id);
+    if (!source || source->image.isNull())
         return {};
+    QImage picture = source->image.convertToFormat(QImage::Format_RGB32);
     if (ratio <= 1)
-        return plain->image.convertToFormat(QImage::Format_RGB32);
-    const QSize size = deviceSize(plain->image.size(), ratio);
-    const std::optional<Dib> twice = loadTwiceSize(program, id);
-    const QImage& best = twice && !twice->image.isNull() ? twice->image : plain->image;
-    QImage picture = best.convertToFormat(QImage::Format_RGB32);
+        return picture;
+    const QSize size = deviceSize(twice ? picture.size() / 2 : picture.size(), ratio);
     if (picture.size() != size)
         picture = black == Black::Transparent
                       ? scaledCutOut(picture, size)

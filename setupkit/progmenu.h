@@ -1,5 +1,5 @@
 #pragma once
-// Program groups as the freedesktop menu specification has them: a submenu
+// Program groups as freedesktop menus lay them out: a submenu
 // (a merged menu file and a directory entry) holding launchers (desktop
 // entries), per user or for every user of the machine.
 #include <QByteArray>
@@ -23,8 +23,8 @@ MenuPlaces menuPlaces(bool everyone);
 // lower case, runs of anything but letters and digits as one '-'.
 QString entryBaseName(const QString& group, const QString& item = {});
 
-// One argument of an Exec line, quoted as the desktop entry specification
-// asks (and with '%' doubled), before the line is escaped as a string value.
+// One argument of an Exec line, quoted as desktop entries require (and with
+// '%' doubled), before the line is escaped as a string value.
 QString quoteExecArgument(const QString& argument);
 // A string value escaped for a desktop entry file.
 QString escapeEntryValue(const QString& value);

@@ -48,7 +48,6 @@ public:
     void DrawBackgroundOnto(QImage& target, const Rect& area) const;
     // The whole background as a picture of its own.
     QImage Background() const;
-    qreal Ratio() const { return ratio_; }
 
     QRgb Colour = 0;
     std::vector<BackgroundStep> Steps;

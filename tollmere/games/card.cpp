@@ -4,7 +4,6 @@
 
 #include <platform/dib.h>
 
-#include <QHash>
 #include <map>
 #include <utility>
 
@@ -42,30 +41,18 @@ int FaceBitmap(int rankCode, int suitCode)
     return FaceTable[row][rankCode - rank::Ace];
 }
 
-QImage LoadImage(int bitmapId)
+const QImage& LoadImage(int bitmapId, qreal ratio)
 {
     // Every shuffle makes 52 new cards; the pictures themselves never change.
-    static QHash<int, QImage> decoded;
-    const auto found = decoded.constFind(bitmapId);
-    if (found != decoded.constEnd())
-        return *found;
-    QImage image;
-    if (const auto dib = platform::loadBitmap(u"tollmere", bitmapId))
-        image = dib->image.convertToFormat(QImage::Format_RGB32);
-    decoded.insert(bitmapId, image);
-    return image;
-}
-
-QImage LoadImage(int bitmapId, qreal ratio)
-{
-    if (ratio <= 1)
-        return LoadImage(bitmapId);
+    // A map, so that what is handed out stays where it is.
     static std::map<std::pair<int, qreal>, QImage> decoded;
-    const auto key = std::make_pair(bitmapId, ratio);
+    const auto key = std::make_pair(bitmapId, ratio > 1 ? ratio : 1);
     if (const auto found = decoded.find(key); found != decoded.end())
         return found->second;
-    return decoded.emplace(key, platform::loadBitmapImage(u"tollmere", bitmapId, ratio)).first->second;
+    return decoded.emplace(key, platform::loadBitmapImage(u"tollmere", bitmapId, key.second)).first->second;
 }
+
+QImage LoadImage(int bitmapId) { return LoadImage(bitmapId, 1); }
 
 Card::Card(int faceId, int rankCode, int suitCode)
     : FaceId(faceId), Face(LoadImage(faceId)), RankCode(rankCode), SuitCode(suitCode)

@@ -34,7 +34,8 @@ int FaceBitmap(int rankCode, int suitCode);
 // A bitmap of tollmere as a Format_RGB32 image, decoded once per run.
 QImage LoadImage(int bitmapId);
 // The same bitmap for a surface of device pixel ratio `ratio`, tagged with it
-// (the twice-size drawing at 2, scaled smoothly from it at other ratios).
-QImage LoadImage(int bitmapId, qreal ratio);
+// (the twice-size drawing at 2, scaled smoothly from it at other ratios);
+// kept for the run, so the reference stays good.
+const QImage& LoadImage(int bitmapId, qreal ratio);
 
 } // namespace tollmere

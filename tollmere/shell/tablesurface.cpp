@@ -80,12 +80,7 @@ TableSurface::TableSurface(const CardDeck& deck, QSize client, int gameId, platf
 const QImage& TableSurface::FaceOf(const Card& card)
 {
     const qreal ratio = Background.devicePixelRatio();
-    if (ratio == 1)
-        return card.Face;
-    auto found = faces_.find(card.FaceId);
-    if (found == faces_.end())
-        found = faces_.emplace(card.FaceId, LoadImage(card.FaceId, ratio)).first;
-    return found->second;
+    return ratio == 1 ? card.Face : LoadImage(card.FaceId, ratio);
 }
 
 Rect TableSurface::Paint(const Rect& area)

@@ -7,7 +7,6 @@
 
 #include <QImage>
 #include <QSize>
-#include <map>
 #include <span>
 
 namespace tollmere {
@@ -51,7 +50,6 @@ private:
     const QImage& FaceOf(const Card& card);
 
     const CardDeck& deck_;
-    std::map<int, QImage> faces_; // by bitmap, above ratio 1 only
 };
 
 } // namespace tollmere
