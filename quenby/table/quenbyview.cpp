@@ -16,7 +16,7 @@
 
 namespace quenby {
 
-CQuenbyView::CQuenbyView(TableState& table, QWidget* parent) : QWidget(parent), table_(table)
+CQuenbyView::CQuenbyView(TableState& table, QWidget* parent) : QWidget(parent), table_(table), pacer_(this)
 {
     // Every paint covers its area from the off-screen picture: nothing is
     // ever erased first.
@@ -162,7 +162,10 @@ void CQuenbyView::mouseMoveEvent(QMouseEvent* event)
     if (table_.GameTable.GameId != GameId::None) {
         const QPoint at = event->position().toPoint();
         Drag(table_, at.x(), at.y());
-        RepaintDirty();
+        if (pacer_.Hold(table_.DirtyRect))
+            RepaintDirty();
+        else
+            table_.DirtyRect = {};
     }
     QWidget::mouseMoveEvent(event);
 }
@@ -187,6 +190,10 @@ void CQuenbyView::mouseReleaseEvent(QMouseEvent* event)
 
 void CQuenbyView::timerEvent(QTimerEvent* event)
 {
+    if (pacer_.IsTimer(event->timerId())) {
+        RepaintDirty();
+        return;
+    }
     if (event->timerId() != timerId_ || timerId_ == 0) {
         QWidget::timerEvent(event);
         return;
@@ -210,6 +217,7 @@ bool CQuenbyView::event(QEvent* event)
 
 void CQuenbyView::RepaintDirty()
 {
+    table_.DirtyRect.Unite(pacer_.Take());
     const Rect dirty = table_.DirtyRect.Intersected(table_.ClientRect());
     if (!dirty.IsEmpty())
         repaint(platform::repaintArea(dirty, table_.PixelRatio));

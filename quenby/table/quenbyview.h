@@ -8,6 +8,7 @@
 #include "settings.h"
 
 #include <platform/colour.h>
+#include <platform/framepacer.h>
 
 #include <QWidget>
 #include <functional>
@@ -55,6 +56,9 @@ public:
     // Cancel; tests put a stand-in here.
     std::function<int(QWidget* owner, int cardBackId, platform::ColorRef tableColour)> AskDeck;
 
+    // Paces a drag's repaints to the frames; tests set its clock.
+    platform::FramePacer& Pacer() { return pacer_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -65,13 +69,15 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    // "Invalidate without erasing and update at once".
+    // "Invalidate without erasing and update at once", with what a drag held
+    // for its frame.
     void RepaintDirty();
     void StartTimer1();
     void KillTimer1();
     bool Inside(const QMouseEvent* event) const;
 
     TableState& table_;
+    platform::FramePacer pacer_;
     int timerId_ = 0;
     int timerWanted_ = 0;
 };

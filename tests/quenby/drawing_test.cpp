@@ -1,6 +1,7 @@
 // Rendered pixels: the start-up picture, the outlines and the stock place,
 // paints confined to the dirty rectangle, the view copying what is composed,
-// the change of back, timer 1 across activation, and the Decks dialog.
+// a drag paced to the frames, the change of back, timer 1 across activation,
+// and the Decks dialog.
 #include "harness.h"
 
 #include <table/animation.h>
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QTest>
 
 namespace quenby {
 namespace {
@@ -164,6 +166,48 @@ TEST(Drawing, AMoveAfterTheCarouselTurnedOverAGameRepaintsThePlacesCardsLeft)
         const QImage incremental = table.Composed();
         EXPECT_TRUE(incremental == table.ComposedWhole());
     }
+}
+
+TEST(Drawing, ADragPaintsOnceAFrameAndCatchesUpWhenTheMotionStopsOrTheCardDrops)
+{
+    test::TableHarness table;
+    table.Start(GameId::Klondike);
+    platform::FramePacer& pacer = table.View().Pacer();
+    const auto matchesWhole = [&table] { return table.Composed() == table.ComposedWhole(); };
+    const QPoint from = test::TableHarness::CentreOf(table.Table().PaintList.Last()->Bounds);
+    table.Press(from);
+    table.Move(from.x() + 3, from.y() + 2, true);
+    ASSERT_TRUE(matchesWhole());
+
+    // Moves inside the frame: the window keeps showing the last paint.
+    qint64 now = pacer.Now();
+    pacer.Now = [&now] { return now; };
+    const QImage shown = table.Composed();
+    for (int step = 1; step <= 3; ++step) {
+        now += 4;
+        table.Move(from.x() + 3 + 20 * step, from.y() + 2 + 7 * step, true);
+        ASSERT_TRUE(table.Composed() == shown) << step;
+        ASSERT_TRUE(pacer.Holding());
+    }
+    EXPECT_FALSE(matchesWhole());
+    // No further motion: the frame's timer paints where the card went.
+    ASSERT_TRUE(QTest::qWaitFor([&pacer] { return !pacer.Holding(); }, 2000));
+    EXPECT_TRUE(matchesWhole());
+
+    // A move due in a new frame paints with what was held before it.
+    table.Move(from.x() - 30, from.y() + 40, true);
+    ASSERT_TRUE(pacer.Holding());
+    now += platform::FramePacer::FrameMs;
+    table.Move(from.x() - 35, from.y() + 90, true);
+    EXPECT_FALSE(pacer.Holding());
+    EXPECT_TRUE(matchesWhole());
+
+    // A held move then the drop: the drop paints everything at once.
+    table.Move(from.x() + 60, from.y() + 10, true);
+    ASSERT_TRUE(pacer.Holding());
+    table.Release(from.x() + 60, from.y() + 10);
+    EXPECT_FALSE(pacer.Holding());
+    EXPECT_TRUE(matchesWhole());
 }
 
 TEST(Drawing, ChoosingABackTurnsEveryFaceDownCardAndTheStock)

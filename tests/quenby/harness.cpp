@@ -25,6 +25,8 @@ TableHarness::TableHarness(QSize client, platform::LocalTime clock)
 {
     platform::setFixedLocalTime(clock);
     view_ = std::make_unique<CQuenbyView>(*state_);
+    // Each move comes a frame after the last, as a steady drag's do.
+    view_->Pacer().Now = [this] { return frameClock_; };
     view_->resize(client);
     view_->show();
     // Let the window's activation and first paint happen now, not in the
@@ -62,6 +64,7 @@ void TableHarness::Release(int x, int y) { QTest::mouseRelease(view_.get(), Qt::
 
 void TableHarness::Move(int x, int y, bool buttonDown)
 {
+    frameClock_ += platform::FramePacer::FrameMs;
     const QPointF local(x, y);
     QMouseEvent event(QEvent::MouseMove, local, local, view_->mapToGlobal(local), Qt::NoButton,
                       buttonDown ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);

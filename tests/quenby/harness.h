@@ -107,6 +107,7 @@ private:
     platform::SoundRecorder sounds_;
     std::unique_ptr<TableState> state_;
     std::unique_ptr<CQuenbyView> view_;
+    qint64 frameClock_ = 0;
 };
 
 // The program's start-up (which builds the table's picture), then the Play

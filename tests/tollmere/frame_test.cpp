@@ -1,11 +1,13 @@
 // The shuffle, the deals of Calculation and Beleaguered Castle, the shared
-// pick-up, drag and drop played through the view, the win, and the painting.
+// pick-up, drag and drop played through the view, the win, and the painting,
+// a drag's paints paced to the frames among it.
 #include "harness.h"
 
 #include <games/codes.h>
 
 #include <QApplication>
 #include <QRandomGenerator>
+#include <QTest>
 #include <algorithm>
 
 namespace tollmere::test {
@@ -374,6 +376,35 @@ TEST(Painting, RandomMovesLeaveNoStalePixelsAtAnySize)
             ASSERT_TRUE(h.Invariants()) << "move " << move;
             ASSERT_TRUE(h.RepaintedWhole()) << "move " << move;
         }
+    }
+}
+
+TEST(Painting, MovesHeldForTheirFrameAreCaughtUpByTheTimerOrTheDrop)
+{
+    Harness h;
+    h.Start(GameId::BeleagueredCastle);
+    platform::FramePacer& pacer = h.View().Pacer();
+    // A clock that stands still: every move after the pick-up is inside its frame.
+    pacer.Now = [] { return qint64(0); };
+    QRandomGenerator random(11);
+    for (int move = 0; move < 40; ++move) {
+        const Pile& from = h.PileAt(random.bounded(12));
+        if (from.IsEmpty())
+            continue;
+        const QPoint grab = Into(*from.Top(), 5, 40);
+        const QPoint to(random.bounded(Client.width()), random.bounded(Client.height()));
+        h.Press(grab);
+        for (int step = 1; step <= 3; ++step)
+            h.Move(grab + (to - grab) * step / 3, true);
+        ASSERT_TRUE(pacer.Holding()) << "move " << move;
+        if (move % 2 == 0) {
+            ASSERT_TRUE(QTest::qWaitFor([&pacer] { return !pacer.Holding(); }, 2000)) << "move " << move;
+            ASSERT_TRUE(h.RepaintedWhole()) << "timer, move " << move;
+        }
+        h.Release(to);
+        ASSERT_FALSE(pacer.Holding());
+        ASSERT_TRUE(h.Invariants()) << "move " << move;
+        ASSERT_TRUE(h.RepaintedWhole()) << "drop, move " << move;
     }
 }
 

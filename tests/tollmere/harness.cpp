@@ -67,6 +67,8 @@ Harness::~Harness()
 void Harness::MakeView()
 {
     view_ = std::make_unique<CSolView>(dir_.filePath(QStringLiteral("Tollmere.cfg")));
+    // Each move comes a frame after the last, as a steady drag's do.
+    view_->Pacer().Now = [this] { return frameClock_; };
     view_->ShowWin = [this] { ++wins_; };
 }
 
@@ -92,6 +94,7 @@ void Harness::Release(QPoint at) { QTest::mouseRelease(view_.get(), Qt::LeftButt
 
 void Harness::Move(QPoint at, bool buttonDown)
 {
+    frameClock_ += platform::FramePacer::FrameMs;
     const QPointF local(at);
     QMouseEvent event(QEvent::MouseMove, local, local, view_->mapToGlobal(local), Qt::NoButton,
                       buttonDown ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);

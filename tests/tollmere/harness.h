@@ -93,6 +93,7 @@ private:
     platform::SoundRecorder sounds_;
     std::unique_ptr<CSolView> view_;
     int wins_ = 0;
+    qint64 frameClock_ = 0;
 };
 
 // The identities of a pile's cards, bottom first.

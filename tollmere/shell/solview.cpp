@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QResizeEvent>
+#include <QTimerEvent>
 
 namespace tollmere {
 
@@ -241,7 +242,8 @@ void CSolView::mouseMoveEvent(QMouseEvent* event)
     if (Inside(event)) {
         const QPoint at = event->position().toPoint();
         table_->Drag(dirty_, at.x(), at.y());
-        RepaintDirty();
+        if (pacer_.Hold(dirty_))
+            RepaintDirty();
     }
     QWidget::mouseMoveEvent(event);
 }
@@ -262,6 +264,14 @@ void CSolView::mouseReleaseEvent(QMouseEvent* event)
     QWidget::mouseReleaseEvent(event);
 }
 
+void CSolView::timerEvent(QTimerEvent* event)
+{
+    if (pacer_.IsTimer(event->timerId()))
+        RepaintDirty();
+    else
+        QWidget::timerEvent(event);
+}
+
 bool CSolView::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate && surface_ && isVisible())
@@ -271,6 +281,7 @@ bool CSolView::event(QEvent* event)
 
 void CSolView::RepaintDirty()
 {
+    dirty_.Unite(pacer_.Take());
     const Rect area = dirty_.Intersected(Rect::At(0, 0, width(), height()));
     if (!area.IsEmpty())
         repaint(platform::repaintArea(area, surface_ ? surface_->Background.devicePixelRatio() : 1));

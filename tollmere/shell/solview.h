@@ -8,6 +8,7 @@
 
 #include <games/carddeck.h>
 #include <games/gametable.h>
+#include <platform/framepacer.h>
 
 #include <QString>
 #include <QWidget>
@@ -31,6 +32,8 @@ public:
     TableSurface* Surface() { return surface_.get(); }
     Rect& DirtyRect() { return dirty_; }
     bool MayWriteConfig() const { return mayWriteConfig_; }
+    // Paces a drag's repaints to the frames; tests set its clock.
+    platform::FramePacer& Pacer() { return pacer_; }
 
     // The initial update (start-up, and again after a new document): the
     // table rebuilt for the game in play and repainted whole.
@@ -71,12 +74,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
     // A new surface for the client size, and the game laid out in it.
     void RebuildTable();
-    // Repaints DirtyRect now ("invalidate without erasing, update at once").
+    // Repaints DirtyRect, with what a drag held for its frame, now
+    // ("invalidate without erasing, update at once").
     void RepaintDirty();
     void RepaintWhole();
     bool Inside(const QMouseEvent* event) const;
@@ -88,6 +93,7 @@ private:
     std::unique_ptr<GameTable> table_;
     std::unique_ptr<TableSurface> surface_;
     Rect dirty_;
+    platform::FramePacer pacer_{this};
 };
 
 } // namespace tollmere
