@@ -1,5 +1,8 @@
 #include "framepacer.h"
 
+#include <QElapsedTimer>
+#include <memory>
+
 namespace platform {
 
 FramePacer::FramePacer(QObject* owner) : owner_(owner)
@@ -11,6 +14,9 @@ FramePacer::FramePacer(QObject* owner) : owner_(owner)
 
 bool FramePacer::Hold(const Rect& area)
 {
+    // Motion with nothing dragged has nothing to paint and sets no timer.
+    if (area.IsEmpty() && held_.IsEmpty())
+        return false;
     held_.Unite(area);
     const qint64 since = Now() - lastPaint_;
     if (!painted_ || since >= FrameMs || since < 0)

@@ -6,7 +6,6 @@
 #include "rect.h"
 
 #include <QBasicTimer>
-#include <QElapsedTimer>
 #include <functional>
 
 class QObject;
