@@ -64,4 +64,18 @@ QImage largeImage(QSize size, QImage::Format format)
     return image;
 }
 
+bool populatePages(const QImage& image)
+{
+#ifdef MADV_POPULATE_WRITE
+    if (image.isNull())
+        return false;
+    const auto start = std::uintptr_t(image.constBits()) / SmallPage * SmallPage;
+    const auto end = std::uintptr_t(image.constBits()) + std::uintptr_t(image.sizeInBytes());
+    return madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_WRITE) == 0;
+#else
+    Q_UNUSED(image);
+    return false;
+#endif
+}
+
 } // namespace platform

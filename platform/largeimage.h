@@ -13,4 +13,10 @@ namespace platform {
 // 2 MiB, and systems without such memory, get a plain QImage.
 QImage largeImage(QSize size, QImage::Format format);
 
+// Gives the pages under an existing picture (a window's own, shared with the
+// X server) their memory now, in one step, rather than one fault at a time
+// as a first paint writes them. False where the system cannot (or for a
+// null image): the pages then come at their first write as before.
+bool populatePages(const QImage& image);
+
 } // namespace platform
