@@ -19,7 +19,7 @@ bool FramePacer::Hold(const Rect& area)
         return false;
     held_.Unite(area);
     const qint64 since = Now() - lastPaint_;
-    if (!painted_ || since >= FrameMs || since < 0)
+    if (since >= FrameMs || since < 0)
         return true;
     // A whole frame from now: steady motion makes the next move due before
     // then, so the timer only paints the last move of a drag.
@@ -32,7 +32,6 @@ Rect FramePacer::Take()
 {
     timer_.stop();
     lastPaint_ = Now();
-    painted_ = true;
     const Rect area = held_;
     held_ = {};
     return area;

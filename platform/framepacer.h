@@ -7,6 +7,7 @@
 
 #include <QBasicTimer>
 #include <functional>
+#include <limits>
 
 class QObject;
 
@@ -34,8 +35,8 @@ private:
     QObject* owner_;
     QBasicTimer timer_;
     Rect held_;
-    qint64 lastPaint_ = 0;
-    bool painted_ = false;
+    // Long ago: the first move is always due.
+    qint64 lastPaint_ = std::numeric_limits<qint64>::min() / 2;
 };
 
 } // namespace platform
