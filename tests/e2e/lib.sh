@@ -78,25 +78,23 @@ launch_tollmere() {
 # colour right of the tools toolbar and below the game toolbar.
 start_tollmere() {
   launch_tollmere
-  local x y
+  local x y i
   for _ in $(seq 50); do
     shot geometry
     VIEW_LEFT= VIEW_TOP=
-    for x in $(seq 0 80); do
-      [[ $(pixel geometry $((WIN_X + x)) $((WIN_Y + WIN_H / 2))) == "$TABLE_RGB" ]] && { VIEW_LEFT=$((WIN_X + x)); break; }
-    done
+    x=$(first_table_point geometry $(for x in $(seq 0 80); do echo "$((WIN_X + x)),$((WIN_Y + WIN_H / 2))"; done))
+    [[ -n $x ]] && VIEW_LEFT=$((WIN_X + x))
     if [[ -n $VIEW_LEFT ]]; then
-      for y in $(seq 0 120); do
-        [[ $(pixel geometry $((VIEW_LEFT + 2)) $((WIN_Y + y))) == "$TABLE_RGB" ]] && { VIEW_TOP=$((WIN_Y + y)); break; }
-      done
+      y=$(first_table_point geometry $(for y in $(seq 0 120); do echo "$((VIEW_LEFT + 2)),$((WIN_Y + y))"; done))
+      [[ -n $y ]] && VIEW_TOP=$((WIN_Y + y))
     fi
     [[ -n $VIEW_TOP ]] && break
     sleep 0.1
   done
   [[ -n $VIEW_TOP ]] || fail "no table of colour $TABLE_RGB in the window"
-  for y in $(seq $((WIN_H - 1)) -1 $((WIN_H / 2))); do
-    [[ $(pixel geometry $((VIEW_LEFT + 2)) $((WIN_Y + y))) == "$TABLE_RGB" ]] && { VIEW_H=$((WIN_Y + y + 1 - VIEW_TOP)); break; }
-  done
+  # The last row of the table colour, looking up from the window's bottom.
+  i=$(first_table_point geometry $(for y in $(seq $((WIN_H - 1)) -1 $((WIN_H / 2))); do echo "$((VIEW_LEFT + 2)),$((WIN_Y + y))"; done))
+  [[ -n $i ]] && VIEW_H=$((WIN_Y + WIN_H - i - VIEW_TOP))
   VIEW_W=$((WIN_X + WIN_W - VIEW_LEFT))
 }
 
@@ -125,18 +123,18 @@ read_geometry() {
   eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
   WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
   [[ -n ${TABLE_RGB:-} ]] || return 0
+  local y
   for _ in $(seq 50); do
     shot geometry
-    for y in $(seq 0 60); do
-      if [[ $(pixel geometry $((WIN_X + 3)) $((WIN_Y + y))) == "$TABLE_RGB" ]]; then
-        VIEW_TOP=$((WIN_Y + y))
-        VIEW_W=$WIN_W
-        VIEW_H=$((WIN_H - y))
-        CX=$((WIN_X + VIEW_W / 2))
-        CY=$((VIEW_TOP + VIEW_H / 2))
-        return 0
-      fi
-    done
+    y=$(first_table_point geometry $(for y in $(seq 0 60); do echo "$((WIN_X + 3)),$((WIN_Y + y))"; done))
+    if [[ -n $y ]]; then
+      VIEW_TOP=$((WIN_Y + y))
+      VIEW_W=$WIN_W
+      VIEW_H=$((WIN_H - y))
+      CX=$((WIN_X + VIEW_W / 2))
+      CY=$((VIEW_TOP + VIEW_H / 2))
+      return 0
+    fi
     sleep 0.1
   done
   fail "no table of colour $TABLE_RGB in the window"
@@ -144,6 +142,16 @@ read_geometry() {
 
 shot() { import -window root "$WORK/$1.png"; }
 pixel() { convert "$WORK/$1.png" -format "%[pixel:p{$2,$3}]" info:; }
+# The place in the list of the first of the points "x,y"... of screenshot $1
+# that shows $TABLE_RGB, or nothing: one convert for the whole list, as a
+# start of convert costs far more than reading a pixel.
+first_table_point() {
+  local name=$1 format= point
+  shift
+  for point; do format+="%[pixel:p{$point}]\\n"; done
+  { convert "$WORK/$name.png" -format "$format" info: || true; } |
+    awk -v want="$TABLE_RGB" '$0 == want && !found { print NR - 1; found = 1 }'
+}
 # Pixels that differ between two screenshots, or between two 71x96 places.
 differ() { compare -metric AE "$WORK/$1.png" "$WORK/$2.png" null: 2>&1 || true; }
 crop_card() { convert "$WORK/$1.png" -crop "71x96+$2+$3" +repage "$WORK/$4.png"; }
