@@ -8,3 +8,12 @@ function(tw_moc_without_headers)
       TARGET_DIRECTORY ${target} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
   endforeach()
 endfunction()
+
+# tw_reuse_headers(owner target...): the targets, which declare no QObject,
+# compile with the precompiled headers of `owner`, and their moc files without.
+function(tw_reuse_headers owner)
+  foreach(target IN LISTS ARGN)
+    target_precompile_headers(${target} REUSE_FROM ${owner})
+  endforeach()
+  tw_moc_without_headers(${ARGN})
+endfunction()
