@@ -51,6 +51,47 @@ FileBytes readRegularFile(const QString& path, qint64 maxBytes)
     return result;
 }
 
+namespace {
+
+// Writes all of `bytes` at offset 0 of `fd`.
+bool writeAllAt(int fd, QByteArrayView bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, std::size_t(bytes.size() - done), off_t(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+// For a file whose folder takes no new file. Truncating and then writing, as a
+// plain rewrite does, leaves an empty file to a kill between the two; here the
+// new bytes go in one write at offset 0 and the file is cut to their length
+// after. A kill cannot split a write of a page or less, so a small file (every
+// file of ours) is its old or its new version after any kill, unless the new
+// one is shorter and the kill falls between the write and the cut.
+bool rewriteInPlace(const QString& path, QByteArrayView bytes)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    bool done = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    // The room first: a full disk then fails before a byte of the old file changes.
+    if (done && bytes.size() > info.st_size)
+        done = ::posix_fallocate(fd, 0, off_t(bytes.size())) == 0;
+    done = done && writeAllAt(fd, bytes) && ::fdatasync(fd) == 0 && ::ftruncate(fd, off_t(bytes.size())) == 0
+        && ::fsync(fd) == 0;
+    ::close(fd);
+    return done;
+}
+
+} // namespace
+
 bool writeFileWhole(const QString& path, QByteArrayView bytes)
 {
     QFileInfo info(path);
@@ -63,11 +104,11 @@ bool writeFileWhole(const QString& path, QByteArrayView bytes)
     if (info.exists() && !info.isFile())
         return false;
     QSaveFile file(target);
-    file.setDirectWriteFallback(true);
+    file.setDirectWriteFallback(false);
     // Unbuffered, so a short write (a full disk) shows in write()'s count: a
     // buffered QSaveFile can commit the part that fitted and report success.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
+        return info.exists() && rewriteInPlace(target, bytes);
     if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
         file.cancelWriting();
         return false;

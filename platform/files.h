@@ -27,7 +27,8 @@ struct FileBytes {
 FileBytes readRegularFile(const QString& path, qint64 maxBytes);
 
 // Replaces the file with `bytes`, whole or not at all: written beside it and
-// renamed over it, or written in place when its folder cannot take a new file.
+// renamed over it, or, when its folder cannot take a new file, rewritten in
+// place without being emptied first.
 // A symlink is written through to its target; an existing file keeps its
 // permissions. Refuses (false) a name that exists and is not a regular file.
 bool writeFileWhole(const QString& path, QByteArrayView bytes);

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libx11-dev libpulse-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
-  xvfb xauth xdotool x11-utils imagemagick faketime dbus libxdamage-dev
+  xvfb xauth xdotool x11-utils imagemagick faketime dbus libxdamage-dev strace
   desktop-file-utils libglib2.0-bin
   dpkg-dev lintian appstream scdoc man-db
 )
