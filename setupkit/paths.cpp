@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace setupkit {
@@ -31,6 +32,15 @@ bool isValidDirectory(const QString& path)
         info = QFileInfo(at);
     }
     return info.isDir() && ::access(QFile::encodeName(at).constData(), W_OK | X_OK) == 0;
+}
+
+bool isSameFolder(const QString& a, const QString& b)
+{
+    if (QDir::cleanPath(a) == QDir::cleanPath(b))
+        return true;
+    struct stat first {}, second {};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 && ::stat(QFile::encodeName(b).constData(), &second) == 0
+           && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 bool installsForEveryone()

@@ -12,6 +12,11 @@ QString expandHome(const QString& path);
 // existing ancestor is a writable folder).
 bool isValidDirectory(const QString& path);
 
+// True when `a` and `b` name one folder: the same path, or, for folders that
+// exist, the same device and inode (one reached through a link). Letter case
+// counts as the file system counts it.
+bool isSameFolder(const QString& a, const QString& b);
+
 // True when installing for every user of the machine (run as root).
 bool installsForEveryone();
 
