@@ -1,5 +1,7 @@
 #include "paths.h"
 
+#include "safefile.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -31,7 +33,7 @@ bool isValidDirectory(const QString& path)
         at = info.path();
         info = QFileInfo(at);
     }
-    return info.isDir() && ::access(QFile::encodeName(at).constData(), W_OK | X_OK) == 0;
+    return info.isDir() && ::access(QFile::encodeName(at).constData(), W_OK | X_OK) == 0 && openFolder(at).isOpen();
 }
 
 bool isSameFolder(const QString& a, const QString& b)

@@ -9,7 +9,8 @@ QString expandHome(const QString& path);
 
 // A folder files can be installed into: an absolute path without control
 // characters, that is a writable folder or can be made as one (its nearest
-// existing ancestor is a writable folder).
+// existing ancestor is a writable folder), reached only through folders and
+// links of this user or root (see openFolder).
 bool isValidDirectory(const QString& path);
 
 // True when `a` and `b` name one folder: the same path, or, for folders that

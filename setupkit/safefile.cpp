@@ -66,6 +66,10 @@ UniqueFd openFolder(const QString& path)
             next = UniqueFd(::openat(at.get(), part.constData(), folderFlags));
         }
         if (next.isOpen()) {
+            // Another user's folder on the way could have its entries swapped.
+            struct stat st {};
+            if (::fstat(next.get(), &st) != 0 || !trustedOwner(st.st_uid))
+                return {};
             at = std::move(next);
             continue;
         }

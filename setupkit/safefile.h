@@ -28,9 +28,10 @@ private:
     int fd_ = -1;
 };
 
-// The folder `path` (absolute), its missing parts made. A link on the way is
-// followed only when this user or root made it: another user's link could
-// lead anywhere. Closed when it cannot be reached.
+// The folder `path` (absolute), its missing parts made. Every folder and
+// link on the way must be this user's or root's: another user's link could
+// lead anywhere, and another user's folder could have its entries swapped
+// for links meanwhile. Closed when it cannot be reached so.
 UniqueFd openFolder(const QString& path);
 
 // A file being written in a held folder; removed unless committed.

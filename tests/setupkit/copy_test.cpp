@@ -2,6 +2,7 @@
 // under a final name when a copy fails or is stopped, and nothing written
 // through what another user left in the way. The installer's lock.
 #include <setupkit/copyengine.h>
+#include <setupkit/paths.h>
 #include <setupkit/progmenu.h>
 #include <setupkit/safefile.h>
 
@@ -9,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -201,37 +203,38 @@ TEST_F(Copy, WhatStandsAtAFinalNameIsReplacedNeverWrittenThrough)
     }
 }
 
-TEST_F(Copy, AFolderReachedThroughAnotherUsersLinkIsNotWritten)
+TEST_F(Copy, NothingIsWrittenThroughAnotherUsersLinkOrFolder)
 {
     make(QStringLiteral("quenby"), 100, exec);
     const QString outside = dir.filePath(QStringLiteral("outside"));
-    ASSERT_TRUE(QDir().mkpath(outside + QStringLiteral("/sub")));
-    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("dest"))));
-    // The destination itself, then a folder on the way to it.
+    ASSERT_TRUE(QDir().mkpath(outside + QStringLiteral("/sub")) && QDir().mkpath(dir.filePath(QStringLiteral("dest")))
+                && QDir().mkpath(dir.filePath(QStringLiteral("theirs/sub"))));
+    ASSERT_EQ(::symlink(encoded(outside + QStringLiteral("/sub")), encoded(dir.filePath(QStringLiteral("dest/sub")))), 0);
+    ASSERT_EQ(::symlink(encoded(outside), encoded(dir.filePath(QStringLiteral("way")))), 0);
     const struct {
-        QString link, to, through;
-    } links[] = {
-        {dir.filePath(QStringLiteral("dest/sub")), outside + QStringLiteral("/sub"), target(QStringLiteral("quenby"))},
-        {dir.filePath(QStringLiteral("way")), outside, dir.filePath(QStringLiteral("way/sub/quenby"))},
+        const char* what;
+        QString made; // by this user first, then by another
+        QString through;
+    } rows[] = {
+        {"the destination as a link", dir.filePath(QStringLiteral("dest/sub")), target(QStringLiteral("quenby"))},
+        {"a link on the way", dir.filePath(QStringLiteral("way")), dir.filePath(QStringLiteral("way/sub/quenby"))},
+        {"a folder on the way", dir.filePath(QStringLiteral("theirs")), dir.filePath(QStringLiteral("theirs/sub/quenby"))},
     };
-    for (const auto& link : links)
-        ASSERT_EQ(::symlink(encoded(link.to), encoded(link.link)), 0);
-
-    // This user's own links are followed.
-    EXPECT_EQ(copyFiles({{source(QStringLiteral("quenby")), links[0].through}}, {}), copyDone);
-    EXPECT_TRUE(QFile::exists(outside + QStringLiteral("/sub/quenby")));
-    ASSERT_TRUE(QFile::remove(outside + QStringLiteral("/sub/quenby")));
+    for (const auto& row : rows) {
+        EXPECT_EQ(copyFiles({{source(QStringLiteral("quenby")), row.through}}, {}), copyDone) << "this user's own: " << row.what;
+        ASSERT_TRUE(QFile::remove(row.through)) << row.what;
+    }
 
     const auto other = otherUser();
     if (!other)
-        GTEST_SKIP() << "needs root, to plant links as another user";
-    for (const auto& link : links) {
-        ASSERT_EQ(::lchown(encoded(link.link), *other, *other), 0);
-        EXPECT_EQ(copyFiles({{source(QStringLiteral("quenby")), link.through}}, {}), copyFolderNotMade)
-            << link.through.toStdString();
-        EXPECT_FALSE(writeFileWhole(link.through, "menu")) << link.through.toStdString();
+        GTEST_SKIP() << "needs root, to make links and folders as another user";
+    for (const auto& row : rows) {
+        ASSERT_EQ(::lchown(encoded(row.made), *other, *other), 0);
+        EXPECT_FALSE(isValidDirectory(QFileInfo(row.through).path())) << row.what;
+        EXPECT_EQ(copyFiles({{source(QStringLiteral("quenby")), row.through}}, {}), copyFolderNotMade) << row.what;
+        EXPECT_FALSE(writeFileWhole(row.through, "menu")) << row.what;
+        EXPECT_FALSE(QFile::exists(row.through)) << row.what;
     }
-    EXPECT_TRUE(QDir(outside + QStringLiteral("/sub")).isEmpty());
 }
 
 TEST(SetupLock, LivesInAFolderOnlyItsOwnerCanWrite)
