@@ -59,7 +59,8 @@ QString withSlash(const QString& dir)
     return dir.endsWith(u'/') ? dir : dir + u'/';
 }
 
-// Held while a setup of this user runs; empty when another one holds it.
+// Held while a setup of this user runs; empty when another one holds it. A
+// lock that cannot be made at all (no folder for it) stops nobody.
 std::optional<UniqueFd> takeSetupLock()
 {
     return takeLock(lockFolder(), QStringLiteral("tablewright-setup-%1.lock").arg(::geteuid()));
