@@ -66,9 +66,11 @@ UniqueFd openFolder(const QString& path)
             next = UniqueFd(::openat(at.get(), part.constData(), folderFlags));
         }
         if (next.isOpen()) {
-            // Another user's folder on the way could have its entries swapped.
+            // Another user could swap the entries of their own folder, or of
+            // one open to all that is not sticky (as /tmp is).
             struct stat st {};
-            if (::fstat(next.get(), &st) != 0 || !trustedOwner(st.st_uid))
+            if (::fstat(next.get(), &st) != 0 || !trustedOwner(st.st_uid)
+                || ((st.st_mode & S_IWOTH) && !(st.st_mode & S_ISVTX)))
                 return {};
             at = std::move(next);
             continue;

@@ -29,9 +29,10 @@ private:
 };
 
 // The folder `path` (absolute), its missing parts made. Every folder and
-// link on the way must be this user's or root's: another user's link could
-// lead anywhere, and another user's folder could have its entries swapped
-// for links meanwhile. Closed when it cannot be reached so.
+// link on the way must be this user's or root's, and no folder writable by
+// all unless sticky: another user's link could lead anywhere, and in another
+// user's folder the entries could be swapped for links meanwhile. Closed
+// when it cannot be reached so.
 UniqueFd openFolder(const QString& path);
 
 // A file being written in a held folder; removed unless committed.

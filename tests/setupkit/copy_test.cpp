@@ -225,6 +225,14 @@ TEST_F(Copy, NothingIsWrittenThroughAnotherUsersLinkOrFolder)
         ASSERT_TRUE(QFile::remove(row.through)) << row.what;
     }
 
+    // A folder anyone may change is as good as another user's, unless sticky.
+    const QString open = dir.filePath(QStringLiteral("open"));
+    ASSERT_TRUE(QDir().mkpath(open) && ::chmod(encoded(open), 0777) == 0);
+    EXPECT_FALSE(isValidDirectory(open));
+    EXPECT_EQ(copyFiles({{source(QStringLiteral("quenby")), open + QStringLiteral("/sub/quenby")}}, {}), copyFolderNotMade);
+    ASSERT_EQ(::chmod(encoded(open), 01777), 0);
+    EXPECT_EQ(copyFiles({{source(QStringLiteral("quenby")), open + QStringLiteral("/sub/quenby")}}, {}), copyDone);
+
     const auto other = otherUser();
     if (!other)
         GTEST_SKIP() << "needs root, to make links and folders as another user";
