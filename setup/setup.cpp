@@ -154,7 +154,8 @@ void RejectDestination()
 }
 
 // Asks until a destination is accepted: an absolute folder ("~/" for the
-// home folder) the toolkit can install into, other than the source. Leaving
+// home folder) the toolkit can install into, other than the source under any
+// name (a link to it would install every file onto itself). Leaving
 // is only through the quit confirmation, so nothing is copied unless a
 // destination was accepted.
 void AskDestination()
@@ -177,7 +178,7 @@ void AskDestination()
         const QString folder = QDir::cleanPath(sk::expandHome(typed));
         const QString destination = setup::WithTrailingSlash(folder);
         if (typed.isEmpty() || !sk::isValidDirectory(folder) || destination.size() >= pathChars
-            || destination == script.sourceSymbol) {
+            || sk::isSameFolder(destination, script.sourceSymbol)) {
             RejectDestination();
             continue;
         }
@@ -210,7 +211,7 @@ bool LoadRegistry()
 void CreateItem(const QString& item, const QString& commandLine, const QString& iconFile)
 {
     const QString line = iconFile.isEmpty() ? commandLine : commandLine + u',' + iconFile;
-    if (!sk::createItem(groupName, item, line, 1024))
+    if (!sk::createItem(groupName, item, line, 1024, iconFile))
         FatalExit(failedCall);
 }
 

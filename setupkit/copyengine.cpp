@@ -1,11 +1,16 @@
 #include "copyengine.h"
 
-#include <QDir>
+#include "safefile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include <cerrno>
+#include <vector>
+
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace setupkit {
 
@@ -15,33 +20,38 @@ constexpr qint64 pieceBytes = 256 * 1024;
 
 CopyResult copyOne(const CopyItem& item, CopyProgress& at, const CopyProgressFn& progress)
 {
-    const QFileInfo info(item.source);
-    QFile source(item.source);
-    if (!info.isFile() || !source.open(QIODevice::ReadOnly))
+    // Non-blocking, so that a pipe in place of a file is refused, not waited on.
+    const UniqueFd source(::open(QFile::encodeName(item.source).constData(),
+                                 O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat st {};
+    if (!source.isOpen() || ::fstat(source.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return copySourceUnreadable;
-    if (!QDir().mkpath(QFileInfo(item.destination).absolutePath()))
+    const QFileInfo destination(item.destination);
+    const UniqueFd folder = openFolder(destination.absolutePath());
+    if (!folder.isOpen())
         return copyFolderNotMade;
 
-    QSaveFile target(item.destination);
-    target.setDirectWriteFallback(false);
-    if (!target.open(QIODevice::WriteOnly))
+    NewFile target(folder.get(), destination.fileName());
+    if (!target.isOpen())
         return copyWriteFailed;
-    QByteArray piece;
-    do {
-        piece = source.read(pieceBytes);
-        if (piece.isEmpty() && source.error() != QFileDevice::NoError)
+    std::vector<char> piece(pieceBytes);
+    for (;;) {
+        const ssize_t got = ::read(source.get(), piece.data(), piece.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
             return copySourceUnreadable;
-        if (target.write(piece) != piece.size())
+        if (!target.write(piece.data(), got))
             return copyWriteFailed;
-        at.bytesDone += piece.size();
+        at.bytesDone += got;
         if (progress && !progress(at))
             return copyStopped; // the unfinished copy is removed with `target`
-    } while (piece.size() == pieceBytes);
+        if (got < pieceBytes)
+            break;
+    }
 
-    struct stat st {};
-    if (::fstat(source.handle(), &st) != 0 || ::fchmod(target.handle(), st.st_mode & 07777) != 0)
-        return copyWriteFailed;
-    return target.commit() ? copyDone : copyWriteFailed;
+    // Never a set-user or set-group bit from the distribution.
+    return target.commit(st.st_mode & 0777) ? copyDone : copyWriteFailed;
 }
 
 } // namespace

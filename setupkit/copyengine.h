@@ -36,7 +36,10 @@ using CopyProgressFn = std::function<bool(const CopyProgress&)>;
 // The sources must be regular files (a pipe never blocks the copy). Each file
 // is written beside its final name and renamed over it when complete, with
 // the source's permissions; a failed or stopped file leaves nothing behind.
-// Files copied before a failure stay.
+// Nothing is written through a link: one standing at a final name is
+// replaced, and a folder or other non-file there fails the copy
+// (copyWriteFailed); destination folders are reached as openFolder() does
+// (copyFolderNotMade). Files copied before a failure stay.
 CopyResult copyFiles(const std::vector<CopyItem>& items, const CopyProgressFn& progress);
 
 } // namespace setupkit

@@ -1,8 +1,11 @@
 #include "paths.h"
 
+#include "safefile.h"
+
 #include <QDir>
 #include <QFileInfo>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace setupkit {
@@ -30,7 +33,16 @@ bool isValidDirectory(const QString& path)
         at = info.path();
         info = QFileInfo(at);
     }
-    return info.isDir() && ::access(QFile::encodeName(at).constData(), W_OK | X_OK) == 0;
+    return info.isDir() && ::access(QFile::encodeName(at).constData(), W_OK | X_OK) == 0 && openFolder(at).isOpen();
+}
+
+bool isSameFolder(const QString& a, const QString& b)
+{
+    if (QDir::cleanPath(a) == QDir::cleanPath(b))
+        return true;
+    struct stat first {}, second {};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 && ::stat(QFile::encodeName(b).constData(), &second) == 0
+           && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 bool installsForEveryone()

@@ -1,9 +1,9 @@
 #include "progmenu.h"
 
+#include "safefile.h"
+
 #include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QXmlStreamReader>
 
 namespace setupkit {
@@ -84,10 +84,13 @@ QByteArray launcherEntry(const QString& name, const QString& target, bool target
 {
     QString text = QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\n").arg(escapeEntryValue(name));
     if (targetIsProgram) {
-        // Some launchers look the program up before they undo "%%"; a program
-        // whose path holds a '%' is therefore started through env.
-        const QString command = target.contains(u'%') ? QStringLiteral("env ") + quoteExecArgument(target)
-                                                      : quoteExecArgument(target);
+        // Some launchers look the program up before they undo "%%", so a
+        // path holding a '%' cannot come first. The shell then starts it as
+        // its $0, taken whole whatever it holds (env would take a word with
+        // a '=' for a variable).
+        const QString command = target.contains(u'%')
+                                    ? QStringLiteral(R"(/bin/sh -c "exec \"\$0\"" )") + quoteExecArgument(target)
+                                    : quoteExecArgument(target);
         text += QStringLiteral("Exec=%1\nTryExec=%2\n").arg(escapeEntryValue(command), escapeEntryValue(target));
     } else {
         text += QStringLiteral("Exec=%1\n")
@@ -139,10 +142,7 @@ QStringList menuFileLaunchers(const QByteArray& menu)
 
 bool writeFileWhole(const QString& path, const QByteArray& bytes)
 {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return replaceFileWhole(path, bytes, 0644);
 }
 
 } // namespace setupkit

@@ -42,7 +42,8 @@ QByteArray menuFile(const QString& group, const QString& directoryFile, const QS
 // anything else.
 QStringList menuFileLaunchers(const QByteArray& menu);
 
-// Replaces `path` whole (creating its folder), or leaves it as it was.
+// Replaces `path` whole (creating its folder), or leaves it as it was; a
+// link there is replaced, not written through (see safefile.h).
 bool writeFileWhole(const QString& path, const QByteArray& bytes);
 
 } // namespace setupkit

@@ -5,13 +5,13 @@
 #include "inf.h"
 #include "paths.h"
 #include "progmenu.h"
+#include "safefile.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
-#include <QLockFile>
 
 #include <cstdio>
 #include <map>
@@ -31,7 +31,7 @@ struct Group {
 
 // The toolkit's whole state: one installation per process.
 struct Toolkit {
-    std::unique_ptr<QLockFile> lock;
+    UniqueFd lock;
     std::unique_ptr<QCoreApplication> app;
     std::unique_ptr<Frontend> frontend;
     bool installing = false;
@@ -59,16 +59,11 @@ QString withSlash(const QString& dir)
     return dir.endsWith(u'/') ? dir : dir + u'/';
 }
 
-// Held while a setup of this user runs; null when another one holds it. A
-// lock that cannot be made at all (no writable temporary folder) stops nobody.
-std::unique_ptr<QLockFile> takeSetupLock()
+// Held while a setup of this user runs; empty when another one holds it. A
+// lock that cannot be made at all (no folder for it) stops nobody.
+std::optional<UniqueFd> takeSetupLock()
 {
-    auto lock = std::make_unique<QLockFile>(
-        QDir::temp().filePath(QStringLiteral("tablewright-setup-%1.lock").arg(::getuid())));
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError)
-        return nullptr;
-    return lock;
+    return takeLock(lockFolder(), QStringLiteral("tablewright-setup-%1.lock").arg(::geteuid()));
 }
 
 bool hasDisplay()
@@ -128,16 +123,17 @@ int initFrame(int& argc, char** argv)
         complain(QStringLiteral("no display; run with --responses FILE to install unattended"));
         return -1;
     }
-    k.lock = takeSetupLock();
-    if (!k.lock) {
+    std::optional<UniqueFd> lock = takeSetupLock();
+    if (!lock) {
         complain(QStringLiteral("another setup is running"));
         return 0;
     }
+    k.lock = std::move(*lock);
     if (!responses.isEmpty()) {
         k.frontend = AnswerFrontend::fromFile(responses);
         if (!k.frontend) {
             complain(QStringLiteral("cannot read the responses in \"%1\"").arg(responses));
-            k.lock.reset();
+            k.lock = UniqueFd();
             return -1;
         }
         k.app = std::make_unique<QCoreApplication>(argc, argv);
@@ -147,7 +143,7 @@ int initFrame(int& argc, char** argv)
         if (!k.frontend) {
             complain(QStringLiteral("the dialog library setupdlg is missing or incomplete"));
             k.app.reset();
-            k.lock.reset();
+            k.lock = UniqueFd();
             return -1;
         }
     }
@@ -180,7 +176,7 @@ void terminateFrame()
         k.frontend->closeDialogs(-1);
     k.frontend.reset();
     k.app.reset();
-    k.lock.reset();
+    k.lock = UniqueFd();
 }
 
 bool initInstall(QCoreApplication* instance, QWidget* window)
@@ -338,23 +334,20 @@ bool showGroup(const QString& group, const QString& showCommand, int)
     return found && !showCommand.isEmpty() && QFileInfo(menuPath(*found)).isFile();
 }
 
-bool createItem(const QString& group, const QString& item, const QString& commandLine, int maxChars)
+bool createItem(const QString& group, const QString& item, const QString& commandLine, int maxChars,
+                const QString& iconFile)
 {
     const auto found = findGroup(group);
-    if (!found || item.trimmed().isEmpty() || commandLine.size() > maxChars)
+    const QString iconPart = iconFile.isEmpty() ? QString() : u',' + iconFile;
+    if (!found || item.trimmed().isEmpty() || commandLine.size() > maxChars || !commandLine.endsWith(iconPart))
         return false;
-    QString target = commandLine;
-    QString icon;
-    if (const int comma = commandLine.lastIndexOf(u','); comma > 0 && QFileInfo(commandLine.left(comma)).isFile()) {
-        target = commandLine.left(comma);
-        icon = commandLine.mid(comma + 1);
-    }
+    const QString target = commandLine.chopped(iconPart.size());
     const QFileInfo info(target);
     if (!info.isAbsolute() || !info.isFile())
         return false;
     const QString launcher = entryBaseName(group, item) + QStringLiteral(".desktop");
     if (!writeFileWhole(menuPlaces(found->everyone).applications + u'/' + launcher,
-                        launcherEntry(item, target, info.isExecutable(), icon)))
+                        launcherEntry(item, target, info.isExecutable(), iconFile)))
         return false;
     QStringList launchers = launchersOf(*found);
     if (!launchers.contains(launcher))

@@ -66,9 +66,12 @@ bool pumpMessages();
 // `common` is set and the toolkit runs as root, else for this user.
 bool createGroup(const QString& group, const QString& groupFile, int common);
 bool showGroup(const QString& group, const QString& showCommand, int flag);
-// `commandLine` is a file's absolute path, optionally followed by "," and an
-// icon; at most `maxChars` long. Programs are run, other files opened.
-bool createItem(const QString& group, const QString& item, const QString& commandLine, int maxChars);
+// `commandLine` is a file's absolute path, followed by "," and `iconFile`
+// when one is given; at most `maxChars` long. Only a given icon is split
+// off, so a comma in the path stays in the path. Programs are run, other
+// files opened.
+bool createItem(const QString& group, const QString& item, const QString& commandLine, int maxChars,
+                const QString& iconFile = {});
 
 // Shared libraries by bare name ("setupreg" -> libsetupreg.so), looked for
 // beside the program first. Handles are null on failure.

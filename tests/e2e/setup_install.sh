@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Setup through its real dialogs: leaving is offered and declined, a folder
-# with a space and a '%' is typed, the copy runs, and the menu's launchers
-# then start quenby and open its instructions.
+# with a space, '%', '=' and ',' is typed, the copy runs, and the menu's
+# launchers then start quenby and open its instructions.
 # Usage: setup_install.sh <distribution folder>
 source "$(dirname "$0")/lib.sh"
 DIST=$QUENBY
@@ -41,7 +41,8 @@ xdotool key Return
 wait_gone "Exit Setup"
 wait_window "Destination Folder" >/dev/null
 
-folder="$HOME/My Games 100%/Quenby"
+# '%', '=' and ',' are what desktop launchers and the toolkit once read wrongly.
+folder="$HOME/My Games 100%/a=b,c/Quenby"
 xdotool key ctrl+a
 xdotool type --delay 5 "$folder"
 xdotool key Return

@@ -5,10 +5,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,6 +48,7 @@ protected:
         home = tmp.filePath(QStringLiteral("home"));
         source = tmp.filePath(QStringLiteral("Dist"));
         QDir().mkpath(home);
+        ::mkdir(QFile::encodeName(runtime()).constData(), 0700);
         write(source + QStringLiteral("/SetUp.INF"), read(distDir + QStringLiteral("/SetUp.INF")));
         for (const QString& name : distFiles)
             write(source + u'/' + name, "contents of " + name.toUtf8());
@@ -68,6 +69,8 @@ protected:
         env.insert(QStringLiteral("XDG_DATA_DIRS"), tmp.filePath(QStringLiteral("system/share")));
         env.insert(QStringLiteral("XDG_CONFIG_DIRS"), tmp.filePath(QStringLiteral("system/etc")));
         env.insert(QStringLiteral("TMPDIR"), tmp.path());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime());
+        env.remove(QStringLiteral("XDG_STATE_HOME"));
         QProcess process;
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(from);
@@ -79,6 +82,8 @@ protected:
         run.said = QString::fromLocal8Bit(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
         return run;
     }
+
+    QString runtime() const { return tmp.filePath(QStringLiteral("run")); }
 
     // Where the launchers go: for everyone when run as root, else this user's.
     QString applications() const
@@ -135,7 +140,8 @@ TEST_F(Install, TheRealDistributionIntoAFolderWithASpaceAndAPercentSign)
     const QByteArray program = read(applications() + QStringLiteral("/tablewright-quenby.desktop"));
     const QByteArray help = read(applications() + QStringLiteral("/tablewright-quenby-instructions.desktop"));
     EXPECT_TRUE(program.contains("\nName=Quenby\n"));
-    EXPECT_TRUE(program.contains("\nExec=env \"" + home.toUtf8() + "/Games 100%%/Quenby/quenby\"\n")) << program.toStdString();
+    EXPECT_TRUE(program.contains(R"(Exec=/bin/sh -c "exec \\"\\$0\\"" ")" + home.toUtf8() + "/Games 100%%/Quenby/quenby\"\n"))
+        << program.toStdString();
     EXPECT_TRUE(help.contains("\nName=Quenby Instructions\n"));
     EXPECT_TRUE(help.contains("\nExec=xdg-open \"" + home.toUtf8() + "/Games 100%%/Quenby/quenby.html\"\n")) << help.toStdString();
     const QByteArray menuText = read(menu());
@@ -147,6 +153,20 @@ TEST_F(Install, TheRealDistributionIntoAFolderWithASpaceAndAPercentSign)
     const Run again = setup(dest(folder) + "700 CONTINUE\n", distDir);
     EXPECT_EQ(again.exitCode, 0);
     EXPECT_EQ(read(menu()), menuText);
+}
+
+TEST_F(Install, ACommaInTheDestinationStaysInThePath)
+{
+    // "<tmp>/evil" is a program: the comma must not make it the command.
+    write(tmp.filePath(QStringLiteral("evil")), "#!/bin/sh\n");
+    ASSERT_TRUE(QFile::setPermissions(tmp.filePath(QStringLiteral("evil")), QFile::ReadOwner | QFile::ExeOwner));
+    const QString folder = tmp.filePath(QStringLiteral("evil,x"));
+    ASSERT_EQ(setup(dest(folder) + "700 CONTINUE\n", source).exitCode, 0);
+    const QByteArray program = read(applications() + QStringLiteral("/tablewright-quenby.desktop"));
+    const QByteArray help = read(applications() + QStringLiteral("/tablewright-quenby-instructions.desktop"));
+    EXPECT_TRUE(program.contains("\nExec=\"" + folder.toUtf8() + "/quenby\"\n")) << program.toStdString();
+    EXPECT_TRUE(program.contains("\nIcon=applications-games\n")) << program.toStdString();
+    EXPECT_TRUE(help.contains("\nExec=xdg-open \"" + folder.toUtf8() + "/quenby.html\"\n")) << help.toStdString();
 }
 
 TEST_F(Install, CancelBackAndExitInstallNothing)
@@ -171,6 +191,8 @@ TEST_F(Install, EventWordsAreKnownByTheirFirstTwoLetters)
 TEST_F(Install, RefusedDestinationsAskAgainUntilOneIsAccepted)
 {
     write(tmp.filePath(QStringLiteral("a-file")), "x");
+    ASSERT_TRUE(QFile::link(source, tmp.filePath(QStringLiteral("to-dist"))));
+    ASSERT_TRUE(QFile::link(tmp.path(), tmp.filePath(QStringLiteral("to-tmp"))));
     const QByteArray answers = "300 CONTINUE\n"                 // empty
                                "6400 CONTINUE\n"
                                "300 CONTINUE Games/Quenby\n"    // relative: would land in the source
@@ -184,12 +206,16 @@ TEST_F(Install, RefusedDestinationsAskAgainUntilOneIsAccepted)
                                "6400 CONTINUE\n"
                                + dest(tmp.filePath(QStringLiteral("a-file/Quenby"))) +
                                "6400 CONTINUE\n"
+                               + dest(tmp.filePath(QStringLiteral("to-dist"))) + // the source through a link
+                               "6400 CONTINUE\n"
+                               + dest(tmp.filePath(QStringLiteral("to-tmp/Dist/"))) + // through a link on the way
+                               "6400 CONTINUE\n"
                                + dest(tmp.filePath(QStringLiteral("DIST/"))) + // another letter case is another folder
                                "700 CONTINUE\n";
     const Run run = setup(answers, source);
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(dialogs(run), (QStringList{"300", "6400", "300", "6400", "300", "6400", "6400", "200", "6400",
-                                         "300", "6400", "300", "6400", "300", "700"}));
+                                         "300", "6400", "300", "6400", "300", "6400", "300", "6400", "300", "700"}));
     for (const QString& name : distFiles)
         EXPECT_EQ(read(tmp.filePath(QStringLiteral("DIST/")) + name), read(source + u'/' + name));
     EXPECT_FALSE(QFile::exists(source + QStringLiteral("/Games"))) << "nothing went into a refused folder";
@@ -311,9 +337,14 @@ TEST_F(Install, StartsThatFailEndWithAFailureStatus)
     EXPECT_EQ(noDisplay.exitCode, 1);
 
     // A setup already running for this user keeps a second one from starting.
-    QLockFile running(tmp.filePath(QStringLiteral("tablewright-setup-%1.lock").arg(::getuid())));
-    ASSERT_TRUE(running.tryLock(0));
-    const Run second = setup("300 EXIT\n200 EXIT\n", source);
-    EXPECT_EQ(second.exitCode, 1);
-    EXPECT_TRUE(second.said.isEmpty());
+    {
+        QFile running(runtime() + QStringLiteral("/tablewright-setup-%1.lock").arg(::geteuid()));
+        ASSERT_TRUE(running.open(QIODevice::WriteOnly));
+        ASSERT_EQ(::flock(running.handle(), LOCK_EX), 0);
+        const Run second = setup("300 EXIT\n200 EXIT\n", source);
+        EXPECT_EQ(second.exitCode, 1);
+        EXPECT_TRUE(second.said.isEmpty());
+    }
+    // Once it ended, by itself or killed, its lock holds nobody back.
+    EXPECT_EQ(setup("300 EXIT\n200 EXIT\n", source).exitCode, 0);
 }
