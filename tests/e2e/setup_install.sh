@@ -11,10 +11,15 @@ unset XDG_DATA_HOME XDG_CONFIG_HOME
 mkdir -p "$HOME"
 if [[ $(id -u) == 0 ]]; then apps=$XDG_DATA_DIRS/applications; else apps=$HOME/.local/share/applications; fi
 
-# The one window of that exact title, once it is mapped.
+# The one window of that exact title, once it is mapped. A search dies on a
+# window that vanishes under it (the progress dialog), so it is made afresh.
 wait_window() {
-  local id
-  id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1) || fail "no window '$1'"
+  local id= deadline=$((SECONDS + 20))
+  while [[ -z $id ]] && ((SECONDS < deadline)); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
+    [[ -n $id ]] || sleep 0.1
+  done
+  [[ -n $id ]] || fail "no window '$1'"
   timeout 10 xdotool windowfocus --sync "$id" || fail "cannot focus '$1'"
   echo "$id"
 }
