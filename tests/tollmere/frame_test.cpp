@@ -61,6 +61,24 @@ void ExpectShape(Harness& h, const std::vector<PileShape>& shapes)
     }
 }
 
+// --- The cards ---
+
+TEST(Cards, EachRankAndSuitShowsItsOwnFace)
+{
+    struct Row {
+        int rankCode, suitCode, faceId;
+    };
+    const Row rows[] = {
+        {rank::Ace, suit::Spades, 179},     {rank::Queen, suit::Spades, 134},   {rank::Two, suit::Spades, 169},
+        {rank::King, suit::Hearts, 167},    {rank::Jack, suit::Hearts, 136},    {rank::Ace, suit::Clubs, 190},
+        {rank::Two, suit::Clubs, 180},      {rank::Ten, suit::Diamonds, 154},   {rank::Two, suit::Diamonds, 149},
+        {110 /* Seven */, suit::Diamonds, 151}, {111 /* Six */, suit::Diamonds, 138},
+        {102, suit::Spades, 0},             {rank::Ace, 120, 0}, // no such rank, no such suit
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(FaceBitmap(row.rankCode, row.suitCode), row.faceId) << row.rankCode << " " << row.suitCode;
+}
+
 // --- The shuffle ---
 
 TEST(Shuffle, FollowsTheGeneratorAndDependsOnTheSumOfTheClockOnly)
