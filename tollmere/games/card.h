@@ -25,7 +25,7 @@ struct Card {
     int RankCode;
     int SuitCode;
     int FaceUp = 0;
-    bool InPile = false;    // dealing takes only cards that lie in no pile yet
+    bool InPile = false;    // lies in a pile, the drag pile too; dealing takes only cards in none
     int ShuffleKey = 0;
 };
 

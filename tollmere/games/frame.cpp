@@ -146,11 +146,8 @@ bool GameFrame::TakeAll(Pile& pile)
     DragPile = std::make_unique<Pile>(kind::Waste, DragFan, pile.X, pile.Y);
     DragPile->Source = &pile;
     DragPile->Bounds = pile.Bounds;
-    for (Card* card : pile.Cards) {
-        card->FaceUp = 1;
-        DragPile->AddTop(*card);
-    }
-    pile.RemoveAll();
+    pile.TurnAllUp();
+    pile.MoveAllOnto(*DragPile);
     return true;
 }
 
