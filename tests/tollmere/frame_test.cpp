@@ -377,6 +377,23 @@ TEST(Painting, OutlinesFrameEmptyPlacesAndTheTitleIsCentredWithoutThem)
     EXPECT_EQ(table.copy(265, 197, 71, 96), h.PileAt(1).Top()->Face);
 }
 
+TEST(Painting, EveryPileLiesOnItsOutlineAtAnySize)
+{
+    for (const QSize client : {QSize(800, 600), QSize(700, 450)}) {
+        Harness h(client);
+        for (const GameInfo& game : Games) {
+            h.Start(game.Id);
+            const QImage& background = h.View().Surface()->Background;
+            for (int i = 0; i < h.Frame().PileCount(); ++i) {
+                const Pile& pile = h.PileAt(i);
+                for (QPoint corner : {QPoint(pile.X, pile.Y), QPoint(pile.X + 70, pile.Y + 95)})
+                    EXPECT_EQ(background.pixel(corner), qRgb(0, 0, 0)) << game.Name << " pile " << i;
+                EXPECT_EQ(background.pixel(pile.X + 1, pile.Y + 1), qRgb(0, 64, 64)) << game.Name << " pile " << i;
+            }
+        }
+    }
+}
+
 TEST(Painting, RandomMovesLeaveNoStalePixelsAtAnySize)
 {
     for (const QSize client : {QSize(800, 600), QSize(500, 350)}) {

@@ -7,6 +7,13 @@
 
 namespace tollmere {
 
+// A pile's home place in its game's own coordinates, from (0, 0): the layout
+// adds the centring offset, and the background frames it as an outline.
+struct Place {
+    int X;
+    int Y;
+};
+
 class Pile {
 public:
     Pile(int kind, int fanRule, int homeX, int homeY);
