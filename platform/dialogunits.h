@@ -17,9 +17,6 @@ public:
     QRect Rect(int x, int y, int width, int height) const { return {X(x), Y(y), X(width), Y(height)}; }
     QSize Size(int width, int height) const { return {X(width), Y(height)}; }
 
-    int CharWidth() const { return charWidth_; }
-    int CharHeight() const { return charHeight_; }
-
 private:
     int charWidth_;
     int charHeight_;

@@ -106,16 +106,6 @@ void frameRect(QImage& target, const QRect& rect, QRgb colour)
     forFramePixels(target, rect, QRect(), [colour](QRgb& pixel, int, int) { pixel = colour; });
 }
 
-void copyAnd(QImage& target, QPoint at, const QImage& source)
-{
-    blend(target, at, source, [](QRgb t, QRgb s) { return t & (s | ~rgbBits); });
-}
-
-void copyOr(QImage& target, QPoint at, const QImage& source)
-{
-    blend(target, at, source, [](QRgb t, QRgb s) { return t | (s & rgbBits); });
-}
-
 void transparentDraw(QImage& target, QPoint at, const QImage& image, const QRect& clip)
 {
     // The mask AND followed by the image OR, done in one pass: under a black

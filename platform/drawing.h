@@ -1,6 +1,6 @@
 #pragma once
 // Drawing operations with no single Qt call: the inverting dotted focus frame
-// and the AND / OR copies used to draw a picture whose black is transparent.
+// and a picture whose black is transparent (a mask ANDed, the picture ORed).
 // Positions and rectangles are logical pixels; a target tagged with a device
 // pixel ratio above 1 is drawn at its own density, its pictures made for it.
 #include "platform/rect.h"
@@ -21,10 +21,6 @@ void drawFocusRect(QImage& target, const QRect& rect, const QRect& clip = QRect(
 
 // The one-pixel frame of `rect` in `colour`, the same thickness as above.
 void frameRect(QImage& target, const QRect& rect, QRgb colour);
-
-// target = target AND source / target OR source over the source's area at `at`.
-void copyAnd(QImage& target, QPoint at, const QImage& source);
-void copyOr(QImage& target, QPoint at, const QImage& source);
 
 // Draws `image` at `at` so that its pure black pixels leave the target as it
 // was: a mask (black -> white, other -> black) ANDed, then the image ORed;

@@ -1,5 +1,7 @@
 #include "card.h"
 
+#include "faces.h"
+
 #include <map>
 
 namespace quenby {
@@ -49,16 +51,8 @@ Card::Card(int imageId, unsigned flags, int x, int y) : Flags(flags)
 
 int Card::RankOf(int faceId)
 {
-    // Face ids by rank (Ace first), in the columns clubs, diamonds, hearts,
-    // spades.
-    static constexpr int faces[13][4] = {
-        {140, 153, 166, 180}, {132, 145, 158, 172}, {133, 146, 159, 173}, {134, 147, 160, 174},
-        {135, 148, 161, 175}, {136, 149, 162, 176}, {137, 150, 163, 177}, {138, 151, 164, 178},
-        {139, 152, 165, 179}, {131, 144, 157, 171}, {141, 154, 167, 181}, {143, 156, 169, 130},
-        {142, 155, 168, 182},
-    };
     for (int rank = 0; rank < 13; ++rank)
-        for (int id : faces[rank])
+        for (int id : FaceIds[rank])
             if (id == faceId)
                 return rank + 1;
     return 0;

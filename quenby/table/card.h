@@ -62,7 +62,6 @@ public:
     int Top() const { return Bounds.top; }
     int Width() const { return ImageHeader.width; }
     int Height() const { return ImageHeader.height < 0 ? -ImageHeader.height : ImageHeader.height; }
-    QPoint GetGrabOffset() const { return GrabOffset; }
     // Face down exactly when the card shows the chosen back.
     bool IsFaceDown(int cardBackId) const { return ImageId == cardBackId; }
 

@@ -36,7 +36,6 @@ public:
     ~CMainFrame() override; // destroys the view, which writes the settings
 
     CQuenbyView& View() const { return *view_; }
-    CQuenbyDoc& Document() const { return doc_; }
     QAction* GameAction(GameId id) const { return gameActions_.at(id); }
     QAction* SoundAction() const { return soundAction_; }
 

@@ -79,8 +79,8 @@ TEST(Density, GamesOutlinesAndDragsAtTheScreensRatio)
         const QImage& background = h.View().Surface()->Background;
         const int x0 = 400 - h.Deck().ExtentWidth / 2;
         const int y0 = 300 - h.Deck().ExtentHeight / 2;
-        const Offset place = OutlinePlaces(int(game)).front();
-        const platform::Rect frame = platform::toDevice(Rect::At(x0 + place.dx, y0 + place.dy, 71, 96), ratio);
+        const Place place = PilePlaces(int(game)).front();
+        const platform::Rect frame = platform::toDevice(Rect::At(x0 + place.X, y0 + place.Y, 71, 96), ratio);
         for (int t = 0; t < thickness; ++t) {
             EXPECT_EQ(background.pixel(frame.left + 30, frame.top + t) | 0xFF000000, 0xFF000000u);
             EXPECT_EQ(background.pixel(frame.left + t, frame.top + 40) | 0xFF000000, 0xFF000000u);

@@ -61,6 +61,24 @@ void ExpectShape(Harness& h, const std::vector<PileShape>& shapes)
     }
 }
 
+// --- The cards ---
+
+TEST(Cards, EachRankAndSuitShowsItsOwnFace)
+{
+    struct Row {
+        int rankCode, suitCode, faceId;
+    };
+    const Row rows[] = {
+        {rank::Ace, suit::Spades, 179},     {rank::Queen, suit::Spades, 134},   {rank::Two, suit::Spades, 169},
+        {rank::King, suit::Hearts, 167},    {rank::Jack, suit::Hearts, 136},    {rank::Ace, suit::Clubs, 190},
+        {rank::Two, suit::Clubs, 180},      {rank::Ten, suit::Diamonds, 154},   {rank::Two, suit::Diamonds, 149},
+        {110 /* Seven */, suit::Diamonds, 151}, {111 /* Six */, suit::Diamonds, 138},
+        {102, suit::Spades, 0},             {rank::Ace, 120, 0}, // no such rank, no such suit
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(FaceBitmap(row.rankCode, row.suitCode), row.faceId) << row.rankCode << " " << row.suitCode;
+}
+
 // --- The shuffle ---
 
 TEST(Shuffle, FollowsTheGeneratorAndDependsOnTheSumOfTheClockOnly)
@@ -357,6 +375,23 @@ TEST(Painting, OutlinesFrameEmptyPlacesAndTheTitleIsCentredWithoutThem)
     // The stock shows the chosen back; a foundation its card's face.
     EXPECT_EQ(table.copy(165, 197, 71, 96), LoadImage(195));
     EXPECT_EQ(table.copy(265, 197, 71, 96), h.PileAt(1).Top()->Face);
+}
+
+TEST(Painting, EveryPileLiesOnItsOutlineAtAnySize)
+{
+    for (const QSize client : {QSize(800, 600), QSize(700, 450)}) {
+        Harness h(client);
+        for (const GameInfo& game : Games) {
+            h.Start(game.Id);
+            const QImage& background = h.View().Surface()->Background;
+            for (int i = 0; i < h.Frame().PileCount(); ++i) {
+                const Pile& pile = h.PileAt(i);
+                for (QPoint corner : {QPoint(pile.X, pile.Y), QPoint(pile.X + 70, pile.Y + 95)})
+                    EXPECT_EQ(background.pixel(corner), qRgb(0, 0, 0)) << game.Name << " pile " << i;
+                EXPECT_EQ(background.pixel(pile.X + 1, pile.Y + 1), qRgb(0, 64, 64)) << game.Name << " pile " << i;
+            }
+        }
+    }
 }
 
 TEST(Painting, RandomMovesLeaveNoStalePixelsAtAnySize)

@@ -161,6 +161,8 @@ void Harness::Redraw()
             return ::testing::AssertionFailure() << "a card lies in " << times << " piles";
         if (times == 0 && !card->Bounds.IsEmpty())
             return ::testing::AssertionFailure() << "a card in no pile has a place on the table";
+        if (card->InPile != (times == 1))
+            return ::testing::AssertionFailure() << "a card's InPile flag says " << card->InPile;
     }
     if (seen.size() > std::size_t(DeckSize))
         return ::testing::AssertionFailure() << "a pile holds a card the deck does not own";

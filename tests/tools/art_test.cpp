@@ -2,6 +2,8 @@
 // resources exactly as the programs load them.
 #include "platform/dib.h"
 #include "quenby/resources/icon.h"
+#include "quenby/table/faces.h"
+#include "tollmere/games/faces.h"
 #include "tollmere/resources/icon.h"
 
 #include <gtest/gtest.h>
@@ -18,20 +20,6 @@ namespace {
 
 using platform::Dib;
 
-// quenby's face ids by [rank - 1][clubs, diamonds, hearts, spades].
-constexpr int kQuenbyFaces[13][4] = {
-    {140, 153, 166, 180}, {132, 145, 158, 172}, {133, 146, 159, 173}, {134, 147, 160, 174},
-    {135, 148, 161, 175}, {136, 149, 162, 176}, {137, 150, 163, 177}, {138, 151, 164, 178},
-    {139, 152, 165, 179}, {131, 144, 157, 171}, {141, 154, 167, 181}, {143, 156, 169, 130},
-    {142, 155, 168, 182},
-};
-// tollmere's, the same way.
-constexpr int kTollmereFaces[13][4] = {
-    {190, 155, 168, 179}, {180, 149, 157, 169}, {181, 148, 158, 170}, {182, 142, 159, 171},
-    {183, 140, 160, 172}, {184, 138, 161, 173}, {185, 151, 162, 174}, {186, 152, 163, 175},
-    {187, 153, 164, 176}, {188, 154, 165, 177}, {137, 146, 136, 145}, {133, 132, 130, 134},
-    {189, 156, 167, 178},
-};
 const std::vector<int> kQuenbyBacks{183, 184, 185, 186, 189, 191, 192, 193};
 const std::vector<int> kTollmereBacks{195, 205, 206, 213, 215, 216, 218, 219, 220};
 
@@ -115,7 +103,7 @@ void expectPairwiseDifferent(const char16_t* program, const std::vector<int>& id
 TEST(QuenbyArt, EveryBitmapHasItsSizeDepthAndTheSharedColourTable) {
     const Dib palette = load(u"quenby", 170);
     ASSERT_EQ(palette.colourTable.size(), 256u);
-    std::vector<int> ids = faces(kQuenbyFaces);
+    std::vector<int> ids = faces(quenby::FaceIds);
     ids.insert(ids.end(), kQuenbyBacks.begin(), kQuenbyBacks.end());
     ids.push_back(170);
     ids.push_back(196);
@@ -133,7 +121,7 @@ TEST(QuenbyArt, EveryBitmapHasItsSizeDepthAndTheSharedColourTable) {
 
 TEST(TollmereArt, EveryBitmapHasItsSizeDepthAndTheSixteenColours) {
     std::map<int, QSize> sizes;
-    for (int id : faces(kTollmereFaces))
+    for (int id : faces(tollmere::FaceIds))
         sizes[id] = QSize(71, 96);
     for (int id : kTollmereBacks)
         sizes[id] = QSize(71, 96);
@@ -157,14 +145,14 @@ TEST(TollmereArt, EveryBitmapHasItsSizeDepthAndTheSixteenColours) {
 }
 
 TEST(CardArt, FacesAndBacksAreAllDifferent) {
-    expectPairwiseDifferent(u"quenby", faces(kQuenbyFaces));
-    expectPairwiseDifferent(u"tollmere", faces(kTollmereFaces));
+    expectPairwiseDifferent(u"quenby", faces(quenby::FaceIds));
+    expectPairwiseDifferent(u"tollmere", faces(tollmere::FaceIds));
     expectPairwiseDifferent(u"quenby", kQuenbyBacks);
     expectPairwiseDifferent(u"tollmere", kTollmereBacks);
 }
 
 TEST(CardArt, RedSuitsHaveRedInkAndBlackSuitsNone) {
-    for (auto [program, table] : {std::pair{u"quenby", &kQuenbyFaces}, std::pair{u"tollmere", &kTollmereFaces}}) {
+    for (auto [program, table] : {std::pair{u"quenby", &quenby::FaceIds}, std::pair{u"tollmere", &tollmere::FaceIds}}) {
         for (int rank = 1; rank <= 13; ++rank)
             for (int suit = 0; suit < 4; ++suit) {
                 const int id = (*table)[rank - 1][suit];
@@ -181,7 +169,7 @@ TEST(CardArt, RedSuitsHaveRedInkAndBlackSuitsNone) {
 TEST(CardArt, NumberCardsShowTheirPipsAndCornersRepeatRotated) {
     // The pip field lies between the two index columns.
     const QRect field(15, 9, 41, 79);
-    for (auto [program, table] : {std::pair{u"quenby", &kQuenbyFaces}, std::pair{u"tollmere", &kTollmereFaces}}) {
+    for (auto [program, table] : {std::pair{u"quenby", &quenby::FaceIds}, std::pair{u"tollmere", &tollmere::FaceIds}}) {
         for (int rank = 1; rank <= 10; ++rank)
             for (int suit = 0; suit < 4; ++suit) {
                 const int id = (*table)[rank - 1][suit];
@@ -207,7 +195,7 @@ TEST(CardArt, TheIndexIsWholeInTheStripsThatFannedCardsShow) {
     const QRect strip(3, 3, 12, 17); // inside the rounded corner
     const QRect below(1, 20, 14, 10);
     auto ink = [](QRgb c) { return qGray(c) < 200 || isRedInk(c); };
-    for (auto [program, table] : {std::pair{u"quenby", &kQuenbyFaces}, std::pair{u"tollmere", &kTollmereFaces}}) {
+    for (auto [program, table] : {std::pair{u"quenby", &quenby::FaceIds}, std::pair{u"tollmere", &tollmere::FaceIds}}) {
         for (int rank = 1; rank <= 13; ++rank) {
             std::array<QImage, 4> strips;
             for (int suit = 0; suit < 4; ++suit) {
@@ -227,7 +215,7 @@ TEST(CardArt, TheIndexIsWholeInTheStripsThatFannedCardsShow) {
 
 TEST(CardArt, CourtsOfOneSuitDifferInTheirPanels) {
     const QRect panel(16, 11, 39, 74);
-    for (auto [program, table] : {std::pair{u"quenby", &kQuenbyFaces}, std::pair{u"tollmere", &kTollmereFaces}}) {
+    for (auto [program, table] : {std::pair{u"quenby", &quenby::FaceIds}, std::pair{u"tollmere", &tollmere::FaceIds}}) {
         for (int suit = 0; suit < 4; ++suit) {
             const QImage jack = rgb(load(program, (*table)[10][suit]));
             const QImage queen = rgb(load(program, (*table)[11][suit]));
@@ -254,7 +242,7 @@ TEST(QuenbyArt, PureBlackIsOnlyTheTitlesTransparentSurround) {
     EXPECT_EQ(count(title, QRect(120, 60, 35, 40), isPureBlack), 0);
     EXPECT_GT(count(title, title.rect(), isPureBlack), 10000);
 
-    std::vector<int> opaque = faces(kQuenbyFaces);
+    std::vector<int> opaque = faces(quenby::FaceIds);
     opaque.insert(opaque.end(), kQuenbyBacks.begin(), kQuenbyBacks.end());
     opaque.push_back(170);
     for (int id : opaque) {

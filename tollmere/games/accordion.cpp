@@ -11,12 +11,11 @@ bool IsRowPile(const Pile& pile) { return pile.Kind == kind::Foundation; }
 
 } // namespace
 
-// Piles: 0 stock, 1-6 the row from the left.
 AccordionGame::AccordionGame(CardDeck& deck) : GameFrame(deck, fan::Down)
 {
-    for (int x = 0; x <= 500; x += 100)
-        Append(kind::Foundation, select::None, x, 0);
-    Pile& stock = InsertFront(kind::Stock, select::All, 250, 110);
+    for (int i = 1; i <= 6; ++i)
+        Append(kind::Foundation, select::None, Places[i]);
+    Pile& stock = InsertFront(kind::Stock, select::All, Places[0]);
     for (int i = 1; i < PileCount(); ++i) {
         Card& card = *stock.Top();
         stock.Remove(card);

@@ -8,6 +8,10 @@ namespace tollmere {
 class AccordionGame : public GameFrame {
 public:
     explicit AccordionGame(CardDeck& deck);
+
+    // 0 stock, 1-6 the row from the left.
+    static constexpr Place Places[] = {{250, 110}, {0, 0}, {100, 0}, {200, 0}, {300, 0}, {400, 0}, {500, 0}};
+
     void PickUp(Rect& dirty, int x, int y);
     void Drop(Rect& dirty, int x, int y);
     bool IsWon() const;

@@ -8,6 +8,11 @@ namespace tollmere {
 class BeleagueredCastleGame : public GameFrame {
 public:
     explicit BeleagueredCastleGame(CardDeck& deck);
+
+    // Row by row: left row, foundation, right row (0-2, 3-5, 6-8, 9-11).
+    static constexpr Place Places[] = {{0, 0},   {240, 0},   {340, 0},   {0, 100}, {240, 100}, {340, 100},
+                                       {0, 200}, {240, 200}, {340, 200}, {0, 300}, {240, 300}, {340, 300}};
+
     bool IsWon() const;
 };
 

@@ -9,6 +9,11 @@ namespace tollmere {
 class CalculationGame : public GameFrame {
 public:
     explicit CalculationGame(CardDeck& deck);
+
+    // 0 stock; 1-4 foundations (Ace, Two, Three, Four); 5-8 wastes.
+    static constexpr Place Places[] = {{0, 0},     {100, 0},   {200, 0},   {300, 0},  {400, 0},
+                                       {100, 110}, {200, 110}, {300, 110}, {400, 110}};
+
     bool IsWon() const;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 // One card of tollmere: its identity, its face picture and where it lies.
+#include "faces.h"
+
 #include <platform/rect.h>
 
 #include <QImage>
@@ -23,13 +25,9 @@ struct Card {
     int RankCode;
     int SuitCode;
     int FaceUp = 0;
-    bool InPile = false;    // dealing takes only cards that lie in no pile yet
+    bool InPile = false;    // lies in a pile, the drag pile too; dealing takes only cards in none
     int ShuffleKey = 0;
 };
-
-// The face bitmap of a card, e.g. FaceBitmap(rank::Queen, suit::Spades) == 134;
-// 0 for a pair that names no card.
-int FaceBitmap(int rankCode, int suitCode);
 
 // A bitmap of tollmere as a Format_RGB32 image, decoded once per run.
 QImage LoadImage(int bitmapId);

@@ -4,14 +4,13 @@
 
 namespace tollmere {
 
-// Piles: 0 stock, 1 waste, 2-5 foundations, 6 reserve, 7-9 tableau.
 ChameleonGame::ChameleonGame(CardDeck& deck) : GameFrame(deck, fan::Down)
 {
-    for (int x = 100; x <= 400; x += 100)
-        Append(kind::Foundation, select::None, x, 0);
-    Append(kind::Reserve, select::None, 100, 110);
-    for (int x = 200; x <= 400; x += 100)
-        Append(kind::Tableau, select::None, x, 110, fan::Down);
+    for (int i = 2; i <= 5; ++i)
+        Append(kind::Foundation, select::None, Places[i]);
+    Append(kind::Reserve, select::None, Places[6]);
+    for (int i = 7; i <= 9; ++i)
+        Append(kind::Tableau, select::None, Places[i], fan::Down);
     DealTo(At(0), true);
     for (const auto& pile : Piles) {
         if (pile->Kind == kind::Reserve)
@@ -20,8 +19,8 @@ ChameleonGame::ChameleonGame(CardDeck& deck) : GameFrame(deck, fan::Down)
         else if (pile->Kind == kind::Tableau)
             DealTo(*pile, true);
     }
-    InsertFront(kind::Waste, select::None, 0, 0);
-    InsertFront(kind::Stock, select::All, 0, 110);
+    InsertFront(kind::Waste, select::None, Places[1]);
+    InsertFront(kind::Stock, select::All, Places[0]);
 }
 
 // The reserve, once emptied by a move, is a tableau pile fanned down for the

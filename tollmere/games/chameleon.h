@@ -9,6 +9,11 @@ namespace tollmere {
 class ChameleonGame : public GameFrame {
 public:
     explicit ChameleonGame(CardDeck& deck);
+
+    // 0 stock, 1 waste, 2-5 foundations, 6 reserve, 7-9 tableau.
+    static constexpr Place Places[] = {{0, 110}, {0, 0},     {100, 0},   {200, 0},   {300, 0},
+                                       {400, 0}, {100, 110}, {200, 110}, {300, 110}, {400, 110}};
+
     void Drop(Rect& dirty, int x, int y);
     bool IsWon() const;
 };

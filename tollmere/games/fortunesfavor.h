@@ -10,6 +10,12 @@ public:
     explicit FortunesFavorGame(CardDeck& deck);
     static constexpr int MaxTurns = 1;
 
+    // 0 stock, 1 waste, 2-5 foundations (the Aces), 6-11 and 12-17 the two
+    // rows of the tableau from the left.
+    static constexpr Place Places[] = {{0, 0},     {100, 0},   {200, 0},   {300, 0},   {400, 0},   {500, 0},
+                                       {0, 110},   {100, 110}, {200, 110}, {300, 110}, {400, 110}, {500, 110},
+                                       {0, 220},   {100, 220}, {200, 220}, {300, 220}, {400, 220}, {500, 220}};
+
     void PickUp(Rect& dirty, int x, int y);
     bool IsWon() const;
 

@@ -8,6 +8,12 @@ namespace tollmere {
 class FourSeasonsGame : public GameFrame {
 public:
     explicit FourSeasonsGame(CardDeck& deck);
+
+    // 0 stock, 1 waste, 2-5 foundations (top left, top right, bottom left,
+    // bottom right), 6-10 the cross (top, left, centre, right, bottom).
+    static constexpr Place Places[] = {{0, 220}, {0, 110},   {100, 0},   {300, 0},   {100, 220}, {300, 220},
+                                       {200, 0}, {100, 110}, {200, 110}, {300, 110}, {200, 220}};
+
     bool IsWon() const;
 };
 

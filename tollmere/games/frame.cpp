@@ -24,9 +24,9 @@ GameFrame::GameFrame(CardDeck& deck, int dragFan) : Deck(deck), DragFan(dragFan)
 
 // --- Piles and deal ---
 
-std::unique_ptr<Pile> GameFrame::MakePile(int kind, int selector, int homeX, int homeY, int fanRule)
+std::unique_ptr<Pile> GameFrame::MakePile(int kind, int selector, Place home, int fanRule)
 {
-    auto pile = std::make_unique<Pile>(kind, fanRule, homeX, homeY);
+    auto pile = std::make_unique<Pile>(kind, fanRule, home.X, home.Y);
     for (const auto& card : Deck.Cards) {
         if (card->InPile)
             continue;
@@ -37,20 +37,20 @@ std::unique_ptr<Pile> GameFrame::MakePile(int kind, int selector, int homeX, int
             break;
         }
     }
-    pile->SetPosition(homeX, homeY);
+    pile->SetPosition(home.X, home.Y);
     pile->RecomputeRect();
     return pile;
 }
 
-Pile& GameFrame::Append(int kind, int selector, int homeX, int homeY, int fanRule)
+Pile& GameFrame::Append(int kind, int selector, Place home, int fanRule)
 {
-    Piles.push_back(MakePile(kind, selector, homeX, homeY, fanRule));
+    Piles.push_back(MakePile(kind, selector, home, fanRule));
     return *Piles.back();
 }
 
-Pile& GameFrame::InsertFront(int kind, int selector, int homeX, int homeY, int fanRule)
+Pile& GameFrame::InsertFront(int kind, int selector, Place home, int fanRule)
 {
-    Piles.insert(Piles.begin(), MakePile(kind, selector, homeX, homeY, fanRule));
+    Piles.insert(Piles.begin(), MakePile(kind, selector, home, fanRule));
     return *Piles.front();
 }
 
@@ -146,11 +146,8 @@ bool GameFrame::TakeAll(Pile& pile)
     DragPile = std::make_unique<Pile>(kind::Waste, DragFan, pile.X, pile.Y);
     DragPile->Source = &pile;
     DragPile->Bounds = pile.Bounds;
-    for (Card* card : pile.Cards) {
-        card->FaceUp = 1;
-        DragPile->AddTop(*card);
-    }
-    pile.RemoveAll();
+    pile.TurnAllUp();
+    pile.MoveAllOnto(*DragPile);
     return true;
 }
 

@@ -2,8 +2,9 @@
 // What the eight games share: their pile list, the deal from the deck, the
 // centring layout, and the pick-up, drag and drop of cards to the pile they
 // overlap most. Each game is a GameFrame that adds only where its rules
-// depart from these steps. The program places and moves cards; the player
-// applies each game's rules.
+// depart from these steps; it owns the table of its piles' places (`Places`,
+// in pile-list order), which its deal reads and the background outlines. The
+// program places and moves cards; the player applies each game's rules.
 #include "carddeck.h"
 #include "codes.h"
 #include "pile.h"
@@ -30,9 +31,9 @@ public:
     // A pile of `kind` at its home place, filled by `selector`: select::All
     // takes every undealt card in deck order, select::None none, a RankCode
     // the first undealt card of that rank.
-    std::unique_ptr<Pile> MakePile(int kind, int selector, int homeX, int homeY, int fanRule = fan::Stacked);
-    Pile& Append(int kind, int selector, int homeX, int homeY, int fanRule = fan::Stacked);
-    Pile& InsertFront(int kind, int selector, int homeX, int homeY, int fanRule = fan::Stacked);
+    std::unique_ptr<Pile> MakePile(int kind, int selector, Place home, int fanRule = fan::Stacked);
+    Pile& Append(int kind, int selector, Place home, int fanRule = fan::Stacked);
+    Pile& InsertFront(int kind, int selector, Place home, int fanRule = fan::Stacked);
     // The next undealt card onto `pile`, turned up as asked; false when the
     // deck is dealt out.
     bool DealTo(Pile& pile, bool faceUp);

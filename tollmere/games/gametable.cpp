@@ -50,6 +50,22 @@ Game MakeGame(CardDeck& deck, int gameId)
 
 } // namespace
 
+std::span<const Place> PilePlaces(int gameId)
+{
+    switch (ToGameId(gameId)) {
+    case GameId::Title: return {};
+    case GameId::Calculation: return CalculationGame::Places;
+    case GameId::BeleagueredCastle: return BeleagueredCastleGame::Places;
+    case GameId::FourSeasons: return FourSeasonsGame::Places;
+    case GameId::Accordion: return AccordionGame::Places;
+    case GameId::FortunesFavor: return FortunesFavorGame::Places;
+    case GameId::QueensAudience: return QueensAudienceGame::Places;
+    case GameId::Chameleon: return ChameleonGame::Places;
+    case GameId::Quadrille: return QuadrilleGame::Places;
+    }
+    return {};
+}
+
 GameTable::GameTable(CardDeck& deck, int gameId) : GameId(gameId), Deck(deck), Play(MakeGame(deck, gameId)) {}
 
 void GameTable::Layout(int width, int height)

@@ -11,6 +11,7 @@
 #include "quadrille.h"
 #include "queensaudience.h"
 
+#include <span>
 #include <variant>
 
 namespace tollmere {
@@ -31,6 +32,10 @@ public:
 private:
     CardDeck& deck_;
 };
+
+// The home places of game `gameId`'s piles, in pile-list order: where the
+// background frames its outlines. None for the title picture.
+std::span<const Place> PilePlaces(int gameId);
 
 using Game = std::variant<TitleTable, CalculationGame, BeleagueredCastleGame, FourSeasonsGame, AccordionGame,
                           FortunesFavorGame, QueensAudienceGame, ChameleonGame, QuadrilleGame>;

@@ -57,11 +57,20 @@ void Pile::RecomputeRect()
         Bounds.Unite(top->Bounds);
 }
 
-void Pile::Remove(const Card& card)
+void Pile::Remove(Card& card)
 {
     const auto at = std::find(Cards.begin(), Cards.end(), &card);
-    if (at != Cards.end())
-        Cards.erase(at);
+    if (at == Cards.end())
+        return;
+    Cards.erase(at);
+    card.InPile = false;
+}
+
+void Pile::RemoveAll()
+{
+    for (Card* card : Cards)
+        card->InPile = false;
+    Cards.clear();
 }
 
 void Pile::TurnAllUp()

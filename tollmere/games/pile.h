@@ -7,6 +7,13 @@
 
 namespace tollmere {
 
+// A pile's home place in its game's own coordinates, from (0, 0): the layout
+// adds the centring offset, and the background frames it as an outline.
+struct Place {
+    int X;
+    int Y;
+};
+
 class Pile {
 public:
     Pile(int kind, int fanRule, int homeX, int homeY);
@@ -22,14 +29,15 @@ public:
     void RecomputeRect();
     bool Contains(int x, int y) const { return Bounds.Contains(x, y); }
 
-    void Remove(const Card& card);
-    void RemoveAll() { Cards.clear(); }
+    void Remove(Card& card);
+    void RemoveAll();
     int Count() const { return int(Cards.size()); }
     bool IsEmpty() const { return Cards.empty(); }
     Card* Top() const { return Cards.empty() ? nullptr : Cards.back(); }
     void TurnAllUp();
     void TurnAllDown();
-    // Every card onto `target`'s top, bottom card first.
+    // Every card onto `target`'s top, bottom card first; the cards stay
+    // InPile.
     void MoveAllOnto(Pile& target);
     // Every card under `target`'s bottom, bottom card first: this pile's bottom
     // card ends as the target's top card, as a waste turned over.

@@ -4,17 +4,14 @@
 
 namespace tollmere {
 
-// Piles: 0 stock, 1 waste, 2-9 foundations (top, left, right, bottom, then
-// the four diagonals), 10-13 the Queens (top, left, right, bottom).
 QuadrilleGame::QuadrilleGame(CardDeck& deck) : GameFrame(deck, fan::Stacked)
 {
-    for (auto [x, y] : {std::pair{300, 0}, {130, 155}, {475, 155}, {300, 300}, {215, 50}, {385, 50}, {215, 275},
-                        {385, 275}})
-        Append(kind::Foundation, select::None, x, y);
-    for (auto [x, y] : {std::pair{300, 100}, {245, 155}, {355, 155}, {300, 200}})
-        Append(kind::Tableau, rank::Queen, x, y).TurnAllUp();
-    InsertFront(kind::Waste, select::None, 100, 0);
-    InsertFront(kind::Stock, select::All, 0, 0);
+    for (int i = 2; i <= 9; ++i)
+        Append(kind::Foundation, select::None, Places[i]);
+    for (int i = 10; i <= 13; ++i)
+        Append(kind::Tableau, rank::Queen, Places[i]).TurnAllUp();
+    InsertFront(kind::Waste, select::None, Places[1]);
+    InsertFront(kind::Stock, select::All, Places[0]);
 }
 
 void QuadrilleGame::PickUp(Rect& dirty, int x, int y)

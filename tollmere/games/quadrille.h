@@ -10,6 +10,12 @@ public:
     explicit QuadrilleGame(CardDeck& deck);
     static constexpr int MaxTurns = 2;
 
+    // 0 stock, 1 waste, 2-9 foundations (top, left, right, bottom, then the
+    // four diagonals), 10-13 the Queens (top, left, right, bottom).
+    static constexpr Place Places[] = {{0, 0},     {100, 0},   {300, 0},   {130, 155}, {475, 155},
+                                       {300, 300}, {215, 50},  {385, 50},  {215, 275}, {385, 275},
+                                       {300, 100}, {245, 155}, {355, 155}, {300, 200}};
+
     void PickUp(Rect& dirty, int x, int y);
     bool IsWon() const;
 

@@ -8,6 +8,15 @@ namespace tollmere {
 class QueensAudienceGame : public GameFrame {
 public:
     explicit QueensAudienceGame(CardDeck& deck);
+
+    // 0 stock, 1 waste, then the square row by row: 2-7 the top wall; 8 left
+    // wall, 9 foundation, 10 right wall; 11 left wall, 12-15 foundations, 16
+    // right wall; 17-22 the bottom wall.
+    static constexpr Place Places[] = {
+        {100, 100}, {200, 100}, {0, 0},     {100, 0},   {200, 0},   {300, 0},   {400, 0},   {500, 0},
+        {0, 100},   {350, 100}, {500, 100}, {0, 200},   {100, 200}, {200, 200}, {300, 200}, {400, 200},
+        {500, 200}, {0, 300},   {100, 300}, {200, 300}, {300, 300}, {400, 300}, {500, 300}};
+
     bool IsWon() const;
 };
 

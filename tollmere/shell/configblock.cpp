@@ -9,6 +9,11 @@
 
 namespace tollmere {
 
+// The file keeps eight counters of each kind, one per game in StatsIndex
+// order: a ninth game would need another file format.
+static_assert(std::tuple_size_v<decltype(ConfigBlock::Played)> == Games.size());
+static_assert(std::tuple_size_v<decltype(ConfigBlock::Won)> == Games.size());
+
 namespace {
 
 // The 35 words of the block in file order.

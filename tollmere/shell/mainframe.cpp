@@ -28,15 +28,9 @@ struct CommandText {
     const char* Text;
 };
 
-constexpr CommandText GameCommands[] = {
-    {129, "Play Fortune's Favor\nFortune's Favor"},
-    {122, "Play Accordion\nAccordion"},
-    {32771, "Play Beleaguered Castle\nBeleaguered Castle"},
-    {102, "Play Calculation\nCalculation"},
-    {133, "Play Quadrille\nQuadrille"},
-    {131, "Play Chameleon\nChameleon"},
-    {130, "Play Four Seasons\nFour Seasons"},
-    {134, "Play Queen's Audience\nQueen's Audience"},
+// The game toolbar holds the eight games in StatsIndex order, two
+// separators, then these.
+constexpr CommandText ShellCommands[] = {
     {command::Help, "On Line Instructions\nHelp"},
     {command::About, "About Tollmere\nAbout"},
     {command::Exit, "Quit Playing\nExit"},
@@ -82,9 +76,9 @@ QImage TwiceSize(int bitmapId)
 
 } // namespace
 
-QAction* CMainFrame::AddCommand(QToolBar* bar, int id, const char* text, const Strip& strip, int index, int side)
+QAction* CMainFrame::AddCommand(QToolBar* bar, int id, const QString& texts, const Strip& strip, int index,
+                                int side)
 {
-    const QString texts = QString::fromUtf8(text);
     auto* action = new QAction(this);
     action->setStatusTip(texts.section(QLatin1Char('\n'), 0, 0));
     action->setToolTip(texts.section(QLatin1Char('\n'), 1));
@@ -110,17 +104,21 @@ void CMainFrame::BuildToolBars()
     gameBar_->setIconSize(QSize(GameImage, GameImage));
     const Strip games{LoadImage(128), TwiceSize(128)};
     int image = 0;
-    for (const CommandText& entry : GameCommands) {
-        if (entry.Id == command::Help)
-            for (int i = 0; i < 2; ++i)
-                gameBar_->addSeparator();
-        QAction* action = AddCommand(gameBar_, entry.Id, entry.Text, games, image++, GameImage);
+    const auto addGameBarButton = [&](int id, const QString& texts) {
+        QAction* action = AddCommand(gameBar_, id, texts, games, image++, GameImage);
         gameBar_->widgetForAction(action)->setFixedSize(GameButton, GameButton);
-        if (IsGame(entry.Id)) {
-            const int id = entry.Id;
-            connect(action, &QAction::triggered, view_, [this, id] { view_->StartGame(id); });
-        }
+        return action;
+    };
+    for (const GameInfo& game : Games) {
+        const QString name = QString::fromUtf8(game.Name);
+        const int id = int(game.Id);
+        QAction* action = addGameBarButton(id, QStringLiteral("Play ") + name + QLatin1Char('\n') + name);
+        connect(action, &QAction::triggered, view_, [this, id] { view_->StartGame(id); });
     }
+    for (int i = 0; i < 2; ++i)
+        gameBar_->addSeparator();
+    for (const CommandText& entry : ShellCommands)
+        addGameBarButton(entry.Id, QString::fromUtf8(entry.Text));
     connect(Command(command::Help), &QAction::triggered, view_, &CSolView::OnHelp);
     connect(Command(command::About), &QAction::triggered, view_, &CSolView::OnAbout);
     connect(Command(command::Exit), &QAction::triggered, this, &QWidget::close);
@@ -132,7 +130,7 @@ void CMainFrame::BuildToolBars()
     const Strip tools{LoadImage(202), TwiceSize(202)};
     image = 0;
     for (const CommandText& entry : ToolCommands) {
-        QAction* action = AddCommand(toolsBar_, entry.Id, entry.Text, tools, image++, ToolImage);
+        QAction* action = AddCommand(toolsBar_, entry.Id, QString::fromUtf8(entry.Text), tools, image++, ToolImage);
         toolsBar_->widgetForAction(action)->setFixedSize(ToolButton, ToolButton);
     }
     connect(Command(command::Open), &QAction::triggered, view_, &CSolView::OnOpen);

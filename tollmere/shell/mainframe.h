@@ -50,7 +50,7 @@ private:
         QImage Plain;
         QImage Twice;
     };
-    QAction* AddCommand(QToolBar* bar, int id, const char* text, const Strip& strip, int index, int side);
+    QAction* AddCommand(QToolBar* bar, int id, const QString& texts, const Strip& strip, int index, int side);
     void BuildToolBars();
     void BuildStatusBar();
     void BuildMenu();

@@ -7,18 +7,8 @@
 
 #include <QImage>
 #include <QSize>
-#include <span>
 
 namespace tollmere {
-
-struct Offset {
-    int dx;
-    int dy;
-};
-
-// The outline places of a game, from the top-left corner of its table, in
-// drawing order; none for the title picture.
-std::span<const Offset> OutlinePlaces(int gameId);
 
 // The back bitmap to draw for `cardBackId`: one of the nine backs, else the
 // first.

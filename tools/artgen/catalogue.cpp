@@ -5,6 +5,9 @@
 #include "pictures.h"
 #include "render.h"
 
+#include "quenby/table/faces.h"
+#include "tollmere/games/faces.h"
+
 #include <array>
 
 namespace artgen {
@@ -18,22 +21,6 @@ QString cardLabel(int rank, Suit suit) {
     static const char* const suits[] = {"C", "D", "H", "S"};
     return QString::fromLatin1(ranks[rank]) + QLatin1String(suits[static_cast<int>(suit)]);
 }
-
-// quenby's face ids by [rank - 1][clubs, diamonds, hearts, spades].
-constexpr int kQuenbyFaces[13][4] = {
-    {140, 153, 166, 180}, {132, 145, 158, 172}, {133, 146, 159, 173}, {134, 147, 160, 174},
-    {135, 148, 161, 175}, {136, 149, 162, 176}, {137, 150, 163, 177}, {138, 151, 164, 178},
-    {139, 152, 165, 179}, {131, 144, 157, 171}, {141, 154, 167, 181}, {143, 156, 169, 130},
-    {142, 155, 168, 182},
-};
-
-// tollmere's face ids by [rank - 1][clubs, diamonds, hearts, spades].
-constexpr int kTollmereFaces[13][4] = {
-    {190, 155, 168, 179}, {180, 149, 157, 169}, {181, 148, 158, 170}, {182, 142, 159, 171},
-    {183, 140, 160, 172}, {184, 138, 161, 173}, {185, 151, 162, 174}, {186, 152, 163, 175},
-    {187, 153, 164, 176}, {188, 154, 165, 177}, {137, 146, 136, 145}, {133, 132, 130, 134},
-    {189, 156, 167, 178},
-};
 
 struct BackEntry {
     int id;
@@ -99,7 +86,7 @@ std::vector<Bitmap> quenbyBitmaps(int scale) {
     const QSize card(kCardWidth, kCardHeight);
     for (int rank = 1; rank <= 13; ++rank)
         for (Suit suit : kSuits)
-            out.push_back({kQuenbyFaces[rank - 1][static_cast<int>(suit)], 8,
+            out.push_back({quenby::FaceIds[rank - 1][static_cast<int>(suit)], 8,
                            renderSmooth(card, [&](QPainter& p) { drawFace(p, style, rank, suit); }, scale),
                            cardLabel(rank, suit)});
     for (const BackEntry& back : quenbyBacks())
@@ -118,7 +105,7 @@ std::vector<Bitmap> tollmereBitmaps(int scale) {
     const QSize card(kCardWidth, kCardHeight);
     for (int rank = 1; rank <= 13; ++rank)
         for (Suit suit : kSuits)
-            out.push_back({kTollmereFaces[rank - 1][static_cast<int>(suit)], 4,
+            out.push_back({tollmere::FaceIds[rank - 1][static_cast<int>(suit)], 4,
                            renderCrisp(card, [&](QPainter& p) { drawFace(p, style, rank, suit); }, scale),
                            cardLabel(rank, suit)});
     for (const BackEntry& back : tollmereBacks())
