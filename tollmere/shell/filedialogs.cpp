@@ -10,7 +10,7 @@ namespace tollmere {
 
 namespace {
 
-constexpr char Pattern[] = "*.Sol";
+constexpr char SavedGames[] = "*.Sol";
 constexpr char Extension[] = "Sol";
 
 // Brackets are ordinary letters in a name; only * and ? are wildcards.
@@ -43,7 +43,10 @@ protected:
             if (save)
                 QFileDialog::accept(); // a new file: the view reports a failed write
             else
-                QMessageBox::warning(this, windowTitle(), QStringLiteral("%1\nFile not found.").arg(info.fileName()));
+                QMessageBox::warning(
+                    this, windowTitle(),
+                    QStringLiteral("%1\nFile not found.\nPlease verify the correct file name was given.")
+                        .arg(info.fileName()));
             return;
         }
         setDirectory(info.absolutePath());
@@ -71,7 +74,7 @@ QString AskGameFile(QWidget* owner, GameFileDialog kind)
     GameDialog dialog(owner, save ? QStringLiteral("Save Game") : QStringLiteral("Open Game"));
     // Qt's own dialog: the desktop's could wait on a portal that never answers.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(QLatin1String(Pattern));
+    dialog.setNameFilter(QLatin1String(SavedGames));
     dialog.setDefaultSuffix(QLatin1String(Extension));
     // Both modes take any name, so that a typed pattern reaches accept().
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -82,7 +85,7 @@ QString AskGameFile(QWidget* owner, GameFileDialog kind)
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
     }
     // Selected, so that the first key typed replaces it.
-    dialog.selectFile(QLatin1String(Pattern));
+    dialog.selectFile(QLatin1String(SavedGames));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
