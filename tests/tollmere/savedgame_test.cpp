@@ -1,5 +1,6 @@
 // Saved games: the file of a dealt game byte for byte, reopening it exactly,
-// and what short, foreign, damaged and hostile files do.
+// and what short, foreign, damaged and hostile files do; the names typed into
+// the Save Game and Open Game dialogs.
 #include "harness.h"
 
 #include <shell/savedgame.h>
