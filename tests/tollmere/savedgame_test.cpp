@@ -1,11 +1,19 @@
 // Saved games: the file of a dealt game byte for byte, reopening it exactly,
-// and what short, foreign, damaged and hostile files do.
+// and what short, foreign, damaged and hostile files do; the names typed into
+// the Save Game and Open Game dialogs.
 #include "harness.h"
 
 #include <shell/savedgame.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
 #include <QtEndian>
 #include <algorithm>
 #include <csignal>
@@ -256,6 +264,109 @@ TEST(SavedGame, HeldCardsAreSavedHomeAndAFailedSaveKeepsTheOldFile)
     asked.clear();
     h.View().OnSave();
     EXPECT_EQ(reported, 1);
+}
+
+// Names typed into the real Save Game and Open Game dialogs, then Return.
+// Beside the game in play lie "what?.Sol" (Accordion) and "a*b.Sol" (Four Seasons).
+TEST(SavedGame, TheDialogsTakeExistingNamesAndListWhatPatternsMatch)
+{
+    enum class Then { Listed, Refused, NotFound, Wrote, Opened };
+    struct Row {
+        bool save;
+        const char* typed;
+        Then then;
+        const char* what; // the pattern listed, the file written, or the file opened
+        QStringList listed = {};
+    };
+    const Row rows[] = {
+        {true, "who?.Sol", Then::Refused, "who?.Sol"},
+        {true, "a*c.Sol", Then::Refused, "a*c.Sol"},
+        {true, "*.Sol", Then::Listed, "*.Sol", {"a*b.Sol", "what?.Sol"}},
+        {true, "what*", Then::Listed, "what*", {"what?.Sol"}},
+        {true, "a*b.Sol", Then::Wrote, "a*b.Sol"},
+        {true, "plain", Then::Wrote, "plain.Sol"},
+        {true, "game [1]", Then::Wrote, "game [1].Sol"},
+        {false, "what?.Sol", Then::Opened, "what?.Sol"},
+        {false, "a*b.Sol", Then::Opened, "a*b.Sol"},
+        {false, "what?", Then::Opened, "what?.Sol"},
+        {false, "who?.Sol", Then::Listed, "who?.Sol"},
+        {false, "*.Sol", Then::Listed, "*.Sol", {"a*b.Sol", "what?.Sol"}},
+        {false, "plain", Then::NotFound, "plain.Sol"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.save ? "Save " : "Open ") + row.typed);
+        Harness h;
+        h.Start(GameId::BeleagueredCastle);
+        WriteAll(h.Path("what?.Sol"), Record(int(GameId::Accordion), 0, 0, 0));
+        WriteAll(h.Path("a*b.Sol"), Record(int(GameId::FourSeasons), 0, 0, 0));
+        const QDir dir(h.Path({}));
+        const auto files = [&] {
+            QStringList names = dir.entryList(QDir::Files);
+            names.sort();
+            return names;
+        };
+        const QStringList before = files();
+
+        QString prefilled, field, message;
+        QStringList filter, listed;
+        bool found = false, open = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* edit = dialog ? dialog->findChild<QLineEdit*>() : nullptr;
+            auto* model = dialog ? dialog->findChild<QFileSystemModel*>() : nullptr;
+            if (!(found = edit && model))
+                return;
+            prefilled = edit->selectedText();
+            QTimer::singleShot(0, dialog, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    message = box->text();
+                    box->accept();
+                }
+            });
+            edit->setText(h.Path(row.typed));
+            QTest::keyClick(edit, Qt::Key_Return);
+            if (!(open = dialog->isVisible()))
+                return;
+            field = edit->text();
+            filter = model->nameFilters();
+            const auto names = [&] {
+                QStringList names;
+                const QModelIndex folder = model->index(dir.absolutePath());
+                for (int i = 0; i < model->rowCount(folder); ++i)
+                    names.append(model->index(i, 0, folder).data().toString());
+                names.sort();
+                return names;
+            };
+            (void)QTest::qWaitFor([&] { return names() == row.listed; }, 2000);
+            listed = names();
+            dialog->reject();
+        });
+        row.save ? h.View().OnSave() : h.View().OnOpen();
+
+        ASSERT_TRUE(found);
+        EXPECT_EQ(prefilled, "*.Sol") << "selected, so that typing replaces it";
+        const QString what = QString::fromUtf8(row.what);
+        const bool told = row.then == Then::Refused || row.then == Then::NotFound;
+        EXPECT_EQ(open, told || row.then == Then::Listed);
+        EXPECT_EQ(message.contains(what), told) << message.toStdString();
+        if (row.then == Then::Listed) {
+            EXPECT_EQ(field, what);
+            EXPECT_EQ(filter, QStringList{what});
+            EXPECT_EQ(listed, row.listed);
+        }
+        QStringList after = before;
+        if (row.then == Then::Wrote) {
+            EXPECT_EQ(ReadAll(h.Path(what)).size(), 16 * 53);
+            after.append(what);
+            after.removeDuplicates();
+            after.sort();
+        }
+        EXPECT_EQ(files(), after);
+        // The game in play, or the one the opened file names.
+        const int inPlay = row.then == Then::Opened ? qFromLittleEndian<qint32>(ReadAll(h.Path(what)).constData())
+                                                    : int(GameId::BeleagueredCastle);
+        EXPECT_EQ(h.Table().GameId, inPlay);
+    }
 }
 
 } // namespace

@@ -10,11 +10,9 @@ namespace tollmere {
 
 enum class GameFileDialog { Open, Save };
 
-// The path the player chose; empty when cancelled or when the name is a
-// pattern ("*.Sol") rather than a file.
+// The path the player chose; empty when cancelled. A name holding * or ?
+// that is no existing file lists the files it matches and keeps the dialog
+// open, so it is never returned.
 QString AskGameFile(QWidget* owner, GameFileDialog kind);
-
-// The chosen name as a path: refused (empty) when it holds a wildcard.
-QString AcceptedGamePath(const QString& chosen);
 
 } // namespace tollmere
