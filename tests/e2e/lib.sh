@@ -46,6 +46,16 @@ for lib in /usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 /usr/lib/*/faketi
   [[ -e $lib ]] && { FAKETIME_LIB=$lib; break; }
 done
 
+# Focuses window $1. A window found by its name may not be mapped yet, and
+# focusing it then fails at once (BadMatch): tried again until it is.
+focus_window() {
+  local deadline=$((SECONDS + 10))
+  until timeout 5 xdotool windowfocus --sync "$1" 2>/dev/null; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.1
+  done
+}
+
 # Starts the program with the clock standing at 12:00:00 (so its deals are
 # known) while the monotonic clock, which drives its timers, runs on.
 start_quenby() {
@@ -55,7 +65,7 @@ start_quenby() {
     "$QUENBY" >"$WORK/quenby.log" 2>&1 &
   APP_PID=$!
   WINDOW=$(timeout 20 xdotool search --sync --name ' - Quenby' | head -n1) || fail "no window"
-  timeout 10 xdotool windowfocus --sync "$WINDOW" || fail "cannot focus the window"
+  focus_window "$WINDOW" || fail "cannot focus the window"
   read_geometry
 }
 
@@ -69,7 +79,7 @@ launch_tollmere() {
     exec "$QUENBY" >>"$WORK/tollmere.log" 2>&1) &
   APP_PID=$!
   WINDOW=$(timeout 20 xdotool search --sync --name ' - Tollmere' | head -n1) || fail "no window"
-  timeout 10 xdotool windowfocus --sync "$WINDOW" || fail "cannot focus the window"
+  focus_window "$WINDOW" || fail "cannot focus the window"
   eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
   WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
 }
@@ -102,7 +112,7 @@ start_tollmere() {
 answer_dialog() {
   local dialog
   dialog=$(timeout 10 xdotool search --sync --name "^$1\$" | head -n1) || fail "no $1 dialog"
-  timeout 10 xdotool windowfocus --sync "$dialog" || true
+  focus_window "$dialog" || true
   sleep 0.3
   xdotool type --delay 10 "$2"
   xdotool key Return

@@ -13,14 +13,19 @@ if [[ $(id -u) == 0 ]]; then apps=$XDG_DATA_DIRS/applications; else apps=$HOME/.
 
 # The one window of that exact title, once it is mapped. A search dies on a
 # window that vanishes under it (the progress dialog), so it is made afresh.
-wait_window() {
+find_window() {
   local id= deadline=$((SECONDS + 20))
   while [[ -z $id ]] && ((SECONDS < deadline)); do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
     [[ -n $id ]] || sleep 0.1
   done
   [[ -n $id ]] || fail "no window '$1'"
-  timeout 10 xdotool windowfocus --sync "$id" || fail "cannot focus '$1'"
+  echo "$id"
+}
+wait_window() {
+  local id
+  id=$(find_window "$1") || exit 1
+  focus_window "$id" || fail "cannot focus '$1'"
   echo "$id"
 }
 wait_gone() {
@@ -36,7 +41,7 @@ start_xvfb
 cd "$DIST"
 QT_QPA_PLATFORM=xcb ./setup >"$WORK/setup.log" 2>&1 &
 APP_PID=$!
-xdotool search --sync --onlyvisible --name '^Tablewright ~ Quenby Setup$' >/dev/null || fail "no frame window"
+find_window 'Tablewright ~ Quenby Setup' >/dev/null || exit 1
 
 wait_window "Destination Folder" >/dev/null
 note "Escape offers to leave; staying brings the folder back"
