@@ -2,11 +2,11 @@
 // What the eight games share: starting a game, laying it out again, the three
 // mouse operations dispatched by game, and the pieces every game's moves are
 // made of (holding one card, returning it, the overlap search, the stock click).
+#include "gamebase.h"
+
 #include <table/gameid.h>
 #include <table/tablestate.h>
 
-#include <array>
-#include <cstddef>
 #include <functional>
 #include <memory>
 #include <span>
@@ -23,29 +23,20 @@ void Relayout(TableState& table);
 void PickUp(TableState& table, int x, int y);
 void Drag(TableState& table, int x, int y);
 void Drop(TableState& table, int x, int y);
+// Every card of the deck in exactly one place: a pile, the stock or the
+// game's hold. The verbs assert it after each call in debug builds.
+bool HoldsWholeDeck(const TableState& table);
+// The cards the game in play holds (its Held card or Klondike's Hand), top
+// first.
+std::vector<Card*> HeldCards(const GameObject& game);
 
-// Creates a pile of `kind` at the end of the pile list.
-Pile& AddPile(TableState& table, int kind);
-// Creates `N` piles of `kind` at the end of the pile list, in order.
-template <std::size_t N>
-std::array<Pile*, N> AddPiles(TableState& table, int kind)
-{
-    std::array<Pile*, N> piles;
-    for (Pile*& pile : piles)
-        pile = &AddPile(table, kind);
-    return piles;
-}
-
-// A pile's place as an offset from the table centre.
-struct Place {
-    int dx;
-    int dy;
-};
-// Each pile, in creation order, at the place of the same index; piles beyond
-// the table's end keep theirs. A pile's cards move with it.
-void PlacePiles(TableState& table, std::span<const Place> places);
-// The stock at `place`; its cards move with it.
-void PlaceStock(TableState& table, Place place);
+// The game's piles, created and appended to the pile list in layout order.
+void CreatePiles(TableState& table, const GameLayout& layout);
+// Each pile, in creation order, at the place of the same index, and the
+// stock at its place; a pile's cards move with it.
+void PlacePiles(TableState& table, const GameLayout& layout);
+// The piles of `kind`, in creation order.
+std::vector<Pile*> PilesOfKind(TableState& table, int kind);
 // Takes the stock's top card onto `pile`, painted over what was dealt before;
 // face down when asked. Returns the card, null when the stock is empty.
 Card* DealTo(TableState& table, Pile& pile, bool faceDown = false);
