@@ -6,22 +6,20 @@
 
 namespace quenby {
 
-namespace {
-
 // ---- Piles and positions ---------------------------------------------------
 
-namespace kind {
-constexpr int Foundation = FoundationKind;
-constexpr int Tableau = 300;
-} // namespace kind
+// The PileKind of each pile role; constexpr, so each file's own.
+namespace kind { constexpr int Foundation = FoundationKind, Tableau = 300; }
 
 // Four foundations, then four tableau piles, each under the foundation of
 // its column.
 constexpr PileSpec Piles[] = {
-    {kind::Foundation, {-150, -100}}, {kind::Foundation, {-75, -100}}, {kind::Foundation, {4, -100}},
-    {kind::Foundation, {80, -100}},   {kind::Tableau, {-150, 5}},      {kind::Tableau, {-75, 5}},
-    {kind::Tableau, {4, 5}},          {kind::Tableau, {80, 5}},
+    {kind::Foundation, {-150, -100}}, {kind::Foundation, {-75, -100}}, //
+    {kind::Foundation, {4, -100}},    {kind::Foundation, {80, -100}},  //
+    {kind::Tableau, {-150, 5}}, {kind::Tableau, {-75, 5}}, {kind::Tableau, {4, 5}}, {kind::Tableau, {80, 5}},
 };
+
+namespace {
 
 bool IsTableau(const Pile& pile) { return pile.PileKind == kind::Tableau; }
 
@@ -42,20 +40,9 @@ void AuldLangSyneGame::Deal(TableState& table)
 
 void AuldLangSyneGame::PickUp(TableState& table, int x, int y)
 {
-    if (ReturnIfHeld(table, Held))
-        return;
-    // One card onto each tableau pile: the 48 cards make twelve deals.
-    if (table.GameTable.Stock.GetRect().Contains(x, y))
-        DealToEach(table, IsTableau);
-    else
-        HoldTopAt(table, Held, x, y, IsTableau);
-}
-
-// ---- Drop ------------------------------------------------------------------
-
-void AuldLangSyneGame::Drop(TableState& table, int, int)
-{
-    DropHeld(table, Held, [this](const Pile& pile) { return Accepts(pile, *Held); });
+    // One card onto each tableau pile (the 48 cards make twelve deals); only
+    // tableau cards are taken.
+    PickUpOrDeal(table, Held, x, y, IsTableau, IsTableau);
 }
 
 // ---- Acceptance test -------------------------------------------------------

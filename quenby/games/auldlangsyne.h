@@ -7,11 +7,11 @@ namespace quenby {
 
 class AuldLangSyneGame : public OneCardGame {
 public:
-    static const GameLayout Layout;
     void Deal(TableState& table);
     void PickUp(TableState& table, int x, int y);
-    void Drop(TableState& table, int x, int y);
+    // A foundation takes the card one rank higher, whatever its suit.
     static bool Accepts(const Pile& target, const Card& card);
+    static const GameLayout Layout;
 };
 
 } // namespace quenby

@@ -7,25 +7,22 @@
 
 namespace quenby {
 
-namespace {
-
 // ---- Piles and positions -------------------------------------------------
 
-namespace kind {
-constexpr int Foundation = FoundationKind;
-constexpr int Waste = 200;
-constexpr int Reserve = 400;
-constexpr int Tableau = 500;
-} // namespace kind
+// The PileKind of each pile role; constexpr, so each file's own.
+namespace kind { constexpr int Foundation = FoundationKind, Waste = 200, Reserve = 400, Tableau = 500; }
 
 // Reserve, four foundations, four tableau piles, waste.
 constexpr PileSpec Piles[] = {
     {kind::Reserve, {-240, -48}},
-    {kind::Foundation, {-150, -150}}, {kind::Foundation, {-75, -150}}, {kind::Foundation, {4, -150}},
-    {kind::Foundation, {80, -150}},
+    {kind::Foundation, {-150, -150}}, {kind::Foundation, {-75, -150}}, //
+    {kind::Foundation, {4, -150}},    {kind::Foundation, {80, -150}},  //
     {kind::Tableau, {-150, -48}}, {kind::Tableau, {-75, -48}}, {kind::Tableau, {4, -48}}, {kind::Tableau, {80, -48}},
     {kind::Waste, {4, 53}},
 };
+
+namespace {
+
 constexpr int ReserveSize = 13;
 
 // The waste is the last pile created.

@@ -7,15 +7,15 @@ namespace quenby {
 
 class CanfieldGame : public OneCardGame {
 public:
-    static const GameLayout Layout;
+    Pile* Reserve = nullptr; // the first pile, looked up at each drop
+    int BaseRank = 0;        // rank of the first foundation card of this deal
+
     void Deal(TableState& table);
     void PickUp(TableState& table, int x, int y);
     void Drop(TableState& table, int x, int y);
     // `card` comes from its ReturnPile; the reserve is the one of this game.
     bool Accepts(const Pile& target, const Card& card) const;
-
-    Pile* Reserve = nullptr; // the first pile, looked up at each drop
-    int BaseRank = 0;        // rank of the first foundation card of this deal
+    static const GameLayout Layout;
 
 private:
     // Sends the held card back to its pile, whose lifted cards show again.

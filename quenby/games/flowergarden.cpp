@@ -6,23 +6,21 @@
 
 namespace quenby {
 
-namespace {
-
 // ---- Piles and positions ---------------------------------------------------
 
-namespace kind {
-constexpr int Foundation = FoundationKind;
-constexpr int Bouquet = 200;
-constexpr int Bed = 500;
-} // namespace kind
+// The PileKind of each pile role; constexpr, so each file's own.
+namespace kind { constexpr int Foundation = FoundationKind, Bouquet = 200, Bed = 500; }
 
 // Four foundations, six beds, the bouquet: its fan has no outline.
 constexpr PileSpec Piles[] = {
-    {kind::Foundation, {-149, -150}}, {kind::Foundation, {-73, -150}}, {kind::Foundation, {3, -150}},
-    {kind::Foundation, {79, -150}},   {kind::Bed, {-225, -48}},        {kind::Bed, {-149, -48}},
-    {kind::Bed, {-73, -48}},          {kind::Bed, {3, -48}},           {kind::Bed, {79, -48}},
-    {kind::Bed, {155, -48}},          {kind::Bouquet, {-185, 53}, 0, false},
+    {kind::Foundation, {-149, -150}}, {kind::Foundation, {-73, -150}}, //
+    {kind::Foundation, {3, -150}},    {kind::Foundation, {79, -150}},  //
+    {kind::Bed, {-225, -48}}, {kind::Bed, {-149, -48}}, {kind::Bed, {-73, -48}}, //
+    {kind::Bed, {3, -48}},    {kind::Bed, {79, -48}},   {kind::Bed, {155, -48}}, //
+    {kind::Bouquet, {-185, 53}, 0, false},
 };
+
+namespace {
 
 constexpr int BedDepth = 6;
 // Every bouquet card but the top one shows only this much of its left edge.

@@ -7,12 +7,12 @@ namespace quenby {
 
 class FlowerGardenGame : public OneCardGame {
 public:
-    static const GameLayout Layout;
     void Deal(TableState& table);
     void Refan(TableState& table);
     void PickUp(TableState& table, int x, int y);
     void Drop(TableState& table, int x, int y);
     static bool Accepts(const Pile& target, const Card& card);
+    static const GameLayout Layout;
 };
 
 } // namespace quenby

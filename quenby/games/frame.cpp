@@ -52,6 +52,19 @@ void MakeGame(GameObject& game, GameId id)
     }
 }
 
+// One mouse operation on the game in play; none while no game is dealt.
+template <class Operation>
+void OnMouse(TableState& table, Operation operation)
+{
+    const RepaintPlacesLeft placesLeft(table);
+    std::visit(
+        [&](auto& game) {
+            if constexpr (IsGame<decltype(game)>)
+                operation(game);
+        },
+        table.GameTable.Game);
+}
+
 } // namespace
 
 void NewGame(TableState& table, GameId id)
@@ -98,35 +111,22 @@ void Relayout(TableState& table)
 
 void PickUp(TableState& table, int x, int y)
 {
-    const RepaintPlacesLeft placesLeft(table);
-    std::visit(
-        [&](auto& game) {
-            if constexpr (IsGame<decltype(game)>)
-                game.PickUp(table, x, y);
-        },
-        table.GameTable.Game);
+    OnMouse(table, [&](auto& game) { game.PickUp(table, x, y); });
 }
 
 void Drag(TableState& table, int x, int y)
 {
-    const RepaintPlacesLeft placesLeft(table);
-    std::visit(
-        [&](auto& game) {
-            if constexpr (IsGame<decltype(game)>)
-                game.Drag(table, x, y);
-        },
-        table.GameTable.Game);
+    OnMouse(table, [&](auto& game) { game.Drag(table, x, y); });
 }
 
 void Drop(TableState& table, int x, int y)
 {
-    const RepaintPlacesLeft placesLeft(table);
-    std::visit(
-        [&](auto& game) {
-            if constexpr (IsGame<decltype(game)>)
-                game.Drop(table, x, y);
-        },
-        table.GameTable.Game);
+    OnMouse(table, [&](auto& game) {
+        if constexpr (requires { game.Drop(table, x, y); })
+            game.Drop(table, x, y);
+        else // the plain drop: onto the best pile that accepts the card, or back
+            DropHeld(table, game.Held, [&](const Pile& pile) { return game.Accepts(pile, *game.Held); });
+    });
 }
 
 std::vector<Card*> HeldCards(const GameObject& game)
@@ -335,6 +335,17 @@ void DealToEach(TableState& table, const std::function<bool(const Pile&)>& recei
         if (receives(*pile) && !DealTo(table, *pile))
             break;
     EndStockClick(table);
+}
+
+void PickUpOrDeal(TableState& table, std::unique_ptr<Card>& held, int x, int y,
+                  const std::function<bool(const Pile&)>& receives, const std::function<bool(const Pile&)>& gives)
+{
+    if (ReturnIfHeld(table, held))
+        return;
+    if (table.GameTable.Stock.GetRect().Contains(x, y))
+        DealToEach(table, receives);
+    else
+        HoldTopAt(table, held, x, y, gives);
 }
 
 void EndStockClick(TableState& table)

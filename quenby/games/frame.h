@@ -84,6 +84,12 @@ Pile* DropHeld(TableState& table, std::unique_ptr<Card>& held, const std::functi
 // each pile that `receives`, in pile order, while the stock lasts, with
 // "UP.WAV" when it gives any; it ends the click itself (EndStockClick).
 void DealToEach(TableState& table, const std::function<bool(const Pile&)>& receives);
+// The whole pick-up of the games whose stock deals one card onto each of
+// some piles: a press while a card is held only returns it; a press on the
+// stock deals onto each pile that `receives` (DealToEach); any other takes
+// the top card of the first pile under the point that `gives` (HoldTopAt).
+void PickUpOrDeal(TableState& table, std::unique_ptr<Card>& held, int x, int y,
+                  const std::function<bool(const Pile&)>& receives, const std::function<bool(const Pile&)>& gives);
 // Ends every stock click: the background is drawn again (the stock place may
 // have become an outline) and the stock's place is repainted.
 void EndStockClick(TableState& table);

@@ -7,13 +7,10 @@
 
 namespace quenby {
 
-namespace {
-
 // ---- Piles and positions -------------------------------------------------
 
-namespace kind {
-constexpr int Clock = 500;
-} // namespace kind
+// The PileKind of each pile role; constexpr, so each file's own.
+namespace kind { constexpr int Clock = 500; }
 
 // Twelve o'clock, then clockwise round the face, the centre last. Each pile's
 // number is the rank that belongs to it; the face has no outlines.
@@ -26,6 +23,9 @@ constexpr PileSpec Piles[] = {
     {kind::Clock, {-187, -101}, 10, false}, {kind::Clock, {-111, -167}, 11, false},
     {kind::Clock, {-35, -48}, rank::King, false}, // the centre
 };
+
+namespace {
+
 constexpr int CardsPerHour = 4;
 
 } // namespace

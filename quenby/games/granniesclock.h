@@ -7,17 +7,16 @@ namespace quenby {
 
 class GranniesClockGame : public OneCardGame {
 public:
-    static const GameLayout Layout;
     void Deal(TableState& table);
     void PickUp(TableState& table, int x, int y);
     void Drop(TableState& table, int x, int y);
     static bool Accepts(const Pile& target, const Card& card);
-
     // True once the four Kings lie together under the centre: no card can be
     // played any more, and presses do nothing.
     static bool IsFinished(const PileList& piles);
     // Won when no pile shows a face-down top card.
     static bool IsWon(const PileList& piles, int cardBackId);
+    static const GameLayout Layout;
 };
 
 } // namespace quenby

@@ -6,25 +6,18 @@ namespace quenby {
 
 // ---- Piles and positions ----------------------------------------------------
 
-namespace {
-
-namespace kind {
-constexpr int Foundation = FoundationKind;
-constexpr int Waste = 200;
-constexpr int Hand = 300;
-constexpr int Column = 500;
-} // namespace kind
+// The PileKind of each pile role; constexpr, so each file's own.
+namespace kind { constexpr int Foundation = FoundationKind, Waste = 200, Hand = 300, Column = 500; }
 
 // Four foundations, seven columns 76 pixels apart, then the waste, which is
 // the last pile.
 constexpr PileSpec Piles[] = {
-    {kind::Foundation, {-35, -205}}, {kind::Foundation, {41, -205}}, {kind::Foundation, {117, -205}},
-    {kind::Foundation, {193, -205}}, {kind::Column, {-263, -99}},    {kind::Column, {-187, -99}},
-    {kind::Column, {-111, -99}},     {kind::Column, {-35, -99}},     {kind::Column, {41, -99}},
-    {kind::Column, {117, -99}},      {kind::Column, {193, -99}},     {kind::Waste, {-187, -205}},
+    {kind::Foundation, {-35, -205}}, {kind::Foundation, {41, -205}}, //
+    {kind::Foundation, {117, -205}}, {kind::Foundation, {193, -205}}, //
+    {kind::Column, {-263, -99}}, {kind::Column, {-187, -99}}, {kind::Column, {-111, -99}}, {kind::Column, {-35, -99}},
+    {kind::Column, {41, -99}},   {kind::Column, {117, -99}},  {kind::Column, {193, -99}},
+    {kind::Waste, {-187, -205}},
 };
-
-} // namespace
 
 const GameLayout KlondikeGame::Layout{Piles, Place{-263, -205}};
 

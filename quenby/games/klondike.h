@@ -7,7 +7,10 @@ namespace quenby {
 
 class KlondikeGame {
 public:
-    static const GameLayout Layout;
+    // The temporary pile (kind 300) that carries one card or a run while the
+    // button is down.
+    std::unique_ptr<Pile> Hand;
+
     void Deal(TableState& table);
     void Refan(TableState& table);
     void PickUp(TableState& table, int x, int y);
@@ -15,10 +18,7 @@ public:
     void Drop(TableState& table, int x, int y);
     // `run` is the Hand that would land, its bottom card first to meet the pile.
     static bool Accepts(const Pile& target, const Pile& run);
-
-    // The temporary pile (kind 300) that carries one card or a run while the
-    // button is down.
-    std::unique_ptr<Pile> Hand;
+    static const GameLayout Layout;
 
 private:
     void LiftFromColumn(TableState& table, Pile& column, int x, int y);

@@ -7,14 +7,10 @@
 
 namespace quenby {
 
-namespace {
-
 // ---- Piles and positions -------------------------------------------------
 
-namespace kind {
-constexpr int Foundation = FoundationKind;
-constexpr int Tableau = 500;
-} // namespace kind
+// The PileKind of each pile role; constexpr, so each file's own.
+namespace kind { constexpr int Foundation = FoundationKind, Tableau = 500; }
 
 // The foundations (numbers 1-4), the upper row (5-8), the lower row (9-12);
 // a lower-row pile's number is its foundation's plus 8.
@@ -26,6 +22,8 @@ constexpr PileSpec Piles[] = {
     {kind::Tableau, {-150, 53}, 9},     {kind::Tableau, {-75, 53}, 10},    //
     {kind::Tableau, {4, 53}, 11},       {kind::Tableau, {80, 53}, 12},     //
 };
+
+namespace {
 
 bool IsTableau(const Pile& pile) { return pile.PileKind == kind::Tableau; }
 bool InUpperRow(const Pile& pile) { return pile.PileNumber >= 5 && pile.PileNumber <= 8; }
@@ -78,15 +76,10 @@ void LittleSpiderGame::Deal(TableState& table)
 
 void LittleSpiderGame::PickUp(TableState& table, int x, int y)
 {
-    if (ReturnIfHeld(table, Held))
-        return;
     // One card on every tableau pile, upper row then lower row, while the
     // stock lasts: the last of the 44 cards reach the upper row only. Only
     // tableau cards move; foundation cards stay where they are.
-    if (table.GameTable.Stock.GetRect().Contains(x, y))
-        DealToEach(table, IsTableau);
-    else
-        HoldTopAt(table, Held, x, y, IsTableau);
+    PickUpOrDeal(table, Held, x, y, IsTableau, IsTableau);
 }
 
 // ---- Drop ----------------------------------------------------------------

@@ -7,15 +7,15 @@ namespace quenby {
 
 class LittleSpiderGame : public OneCardGame {
 public:
-    static const GameLayout Layout;
+    PileRefList FoundationList; // the four foundations in creation order
+
     void Deal(TableState& table);
     void PickUp(TableState& table, int x, int y);
     void Drop(TableState& table, int x, int y);
     // `card` comes from its ReturnPile; the upper row and the foundations'
     // neighbours are built on only once the stock is gone.
     bool Accepts(const Pile& target, const Card& card, bool stockLasts) const;
-
-    PileRefList FoundationList; // the four foundations in creation order
+    static const GameLayout Layout;
 };
 
 } // namespace quenby

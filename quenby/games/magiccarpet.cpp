@@ -6,30 +6,29 @@
 
 namespace quenby {
 
-namespace {
-
 // ---- Piles and positions ---------------------------------------------------
 
-namespace kind {
-constexpr int Foundation = FoundationKind;
-constexpr int Waste = 200;
-constexpr int Carpet = 500;
-} // namespace kind
+// The PileKind of each pile role; constexpr, so each file's own.
+namespace kind { constexpr int Foundation = FoundationKind, Waste = 200, Carpet = 500; }
 
 // The foundations in the four corners (top left, top right, bottom left,
 // bottom right), never outlined; the carpet row by row from the top, each row
 // left to right; then the waste.
 constexpr PileSpec Piles[] = {
-    {kind::Foundation, {-268, -205}, 0, false}, {kind::Foundation, {201, -205}, 0, false},
-    {kind::Foundation, {-268, 108}, 0, false},  {kind::Foundation, {201, 108}, 0, false},
-    {kind::Carpet, {-187, -200}}, {kind::Carpet, {-111, -200}}, {kind::Carpet, {-35, -200}},
-    {kind::Carpet, {41, -200}},   {kind::Carpet, {117, -200}},  {kind::Carpet, {-187, -99}},
-    {kind::Carpet, {-111, -99}},  {kind::Carpet, {-35, -99}},   {kind::Carpet, {41, -99}},
-    {kind::Carpet, {117, -99}},   {kind::Carpet, {-187, 2}},    {kind::Carpet, {-111, 2}},
-    {kind::Carpet, {-35, 2}},     {kind::Carpet, {41, 2}},      {kind::Carpet, {117, 2}},
-    {kind::Carpet, {-187, 103}},  {kind::Carpet, {-111, 103}},  {kind::Carpet, {-35, 103}},
-    {kind::Carpet, {41, 103}},    {kind::Carpet, {117, 103}},   {kind::Waste, {-278, -99}},
+    {kind::Foundation, {-268, -205}, 0, false}, {kind::Foundation, {201, -205}, 0, false}, //
+    {kind::Foundation, {-268, 108}, 0, false},  {kind::Foundation, {201, 108}, 0, false},  //
+    {kind::Carpet, {-187, -200}}, {kind::Carpet, {-111, -200}}, {kind::Carpet, {-35, -200}}, //
+    {kind::Carpet, {41, -200}},   {kind::Carpet, {117, -200}},                               //
+    {kind::Carpet, {-187, -99}},  {kind::Carpet, {-111, -99}},  {kind::Carpet, {-35, -99}},  //
+    {kind::Carpet, {41, -99}},    {kind::Carpet, {117, -99}},                                //
+    {kind::Carpet, {-187, 2}},    {kind::Carpet, {-111, 2}},    {kind::Carpet, {-35, 2}},    //
+    {kind::Carpet, {41, 2}},      {kind::Carpet, {117, 2}},                                  //
+    {kind::Carpet, {-187, 103}},  {kind::Carpet, {-111, 103}},  {kind::Carpet, {-35, 103}},  //
+    {kind::Carpet, {41, 103}},    {kind::Carpet, {117, 103}},                                //
+    {kind::Waste, {-278, -99}},
 };
+
+namespace {
 
 bool IsWaste(const Pile& pile) { return pile.PileKind == kind::Waste; }
 
@@ -51,20 +50,9 @@ void MagicCarpetGame::Deal(TableState& table)
 
 void MagicCarpetGame::PickUp(TableState& table, int x, int y)
 {
-    if (ReturnIfHeld(table, Held))
-        return;
-    // One card at a time, one pass: an empty stock gives nothing.
-    if (table.GameTable.Stock.GetRect().Contains(x, y))
-        DealToEach(table, IsWaste);
-    else
-        HoldTopAt(table, Held, x, y, [](const Pile& pile) { return pile.PileKind != kind::Foundation; });
-}
-
-// ---- Drop ------------------------------------------------------------------
-
-void MagicCarpetGame::Drop(TableState& table, int, int)
-{
-    DropHeld(table, Held, [this](const Pile& pile) { return Accepts(pile, *Held); });
+    // One card at a time onto the waste, one pass: an empty stock gives
+    // nothing. Foundation cards stay.
+    PickUpOrDeal(table, Held, x, y, IsWaste, [](const Pile& pile) { return pile.PileKind != kind::Foundation; });
 }
 
 // ---- Acceptance test -------------------------------------------------------

@@ -7,12 +7,11 @@ namespace quenby {
 
 class MagicCarpetGame : public OneCardGame {
 public:
-    static const GameLayout Layout;
     void Deal(TableState& table);
     void PickUp(TableState& table, int x, int y);
-    void Drop(TableState& table, int x, int y);
     // `card` comes from its ReturnPile.
     static bool Accepts(const Pile& target, const Card& card);
+    static const GameLayout Layout;
 };
 
 } // namespace quenby

@@ -7,15 +7,15 @@ namespace quenby {
 
 class OsmosisGame : public OneCardGame {
 public:
-    static const GameLayout Layout;
+    PileRefList FoundationList; // the four rows from the top
+
     void Deal(TableState& table);
     void Refan(TableState& table);
     void PickUp(TableState& table, int x, int y);
     void Drop(TableState& table, int x, int y);
     // Each row is judged against the row above it in this game's list.
     bool Accepts(const Pile& target, const Card& card) const;
-
-    PileRefList FoundationList; // the four rows from the top
+    static const GameLayout Layout;
 };
 
 } // namespace quenby
