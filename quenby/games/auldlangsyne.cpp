@@ -29,12 +29,7 @@ const GameLayout AuldLangSyneGame::Layout{Piles, Place{-230, 5}};
 
 // ---- Deal ------------------------------------------------------------------
 
-void AuldLangSyneGame::Deal(TableState& table)
-{
-    // The Aces nearest the stock's top, in order: the shuffle decides the suits.
-    for (Pile* foundation : PilesOfKind(table, kind::Foundation))
-        DealCardTo(table, *foundation, table.GameTable.Stock.TakeRank(rank::Ace));
-}
+void AuldLangSyneGame::Deal(TableState& table) { DealAces(table, kind::Foundation); }
 
 // ---- Pick-up ---------------------------------------------------------------
 

@@ -208,6 +208,12 @@ Card* DealTo(TableState& table, Pile& pile, bool faceDown)
     return card;
 }
 
+void DealAces(TableState& table, int kind)
+{
+    for (Pile* pile : PilesOfKind(table, kind))
+        DealCardTo(table, *pile, table.GameTable.Stock.TakeRank(rank::Ace));
+}
+
 void DealCardTo(TableState& table, Pile& pile, Card* card)
 {
     pile.AddTop(card);

@@ -40,6 +40,9 @@ std::vector<Pile*> PilesOfKind(TableState& table, int kind);
 // Takes the stock's top card onto `pile`, painted over what was dealt before;
 // face down when asked. Returns the card, null when the stock is empty.
 Card* DealTo(TableState& table, Pile& pile, bool faceDown = false);
+// The Aces nearest the stock's top, in order, one onto each pile of `kind`:
+// the shuffle decides the suits.
+void DealAces(TableState& table, int kind);
 // Puts an already taken card on `pile`, appends it to the paint order and
 // marks it dirty.
 void DealCardTo(TableState& table, Pile& pile, Card* card);

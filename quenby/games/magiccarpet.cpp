@@ -40,8 +40,7 @@ const GameLayout MagicCarpetGame::Layout{Piles, Place{-278, 2}};
 
 void MagicCarpetGame::Deal(TableState& table)
 {
-    for (Pile* foundation : PilesOfKind(table, kind::Foundation))
-        DealCardTo(table, *foundation, table.GameTable.Stock.TakeRank(rank::Ace));
+    DealAces(table, kind::Foundation);
     for (Pile* pile : PilesOfKind(table, kind::Carpet))
         DealTo(table, *pile);
 }
