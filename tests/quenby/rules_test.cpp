@@ -79,7 +79,8 @@ TEST(Rules, GranniesClock)
 {
     const auto from = PileOf(500, {});
     EXPECT_TRUE(GranniesClockGame::Accepts(*PileOf(500, {}, 7), *From(*from, Face(7, Clubs)))) << "to its hour";
-    EXPECT_FALSE(GranniesClockGame::Accepts(*PileOf(500, {}, 8), *From(*from, Face(7, Clubs)))) << "another hour";
+    EXPECT_FALSE(GranniesClockGame::Accepts(*PileOf(500, {}, 8), *From(*from, Face(7, Clubs)))) << "a later hour";
+    EXPECT_FALSE(GranniesClockGame::Accepts(*PileOf(500, {}, 6), *From(*from, Face(7, Clubs)))) << "an earlier hour";
 }
 
 TEST(Rules, MagicCarpet)
@@ -131,9 +132,11 @@ TEST(Rules, LittleSpider)
     const auto second = PileOf(100, {}, 2);
     game.FoundationList.AddTail(hearts.get());
     game.FoundationList.AddTail(second.get());
+    const auto underHearts = PileOf(500, {}, 9);
     const auto below = PileOf(500, {}, 10); // under foundation 2
     const auto upper = PileOf(500, {}, 5);
     EXPECT_FALSE(game.Accepts(*hearts, *From(*below, Face(2, Hearts)), true)) << "lower row, not the one above";
+    EXPECT_TRUE(game.Accepts(*hearts, *From(*underHearts, Face(2, Hearts)), true)) << "lower row to the one above";
     EXPECT_TRUE(game.Accepts(*hearts, *From(*upper, Face(2, Hearts)), true)) << "upper row to any foundation";
     EXPECT_TRUE(game.Accepts(*hearts, *From(*below, Face(2, Hearts)), false)) << "anywhere once the stock is gone";
     EXPECT_TRUE(game.Accepts(*second, *From(*upper, Face(King, Spades)), true)) << "black King beside a red Ace";
