@@ -5,26 +5,24 @@
 
 #include "frame.h"
 
-#include <table/tablestate.h>
-
 namespace quenby {
-
-namespace {
 
 // ---- Piles and positions -------------------------------------------------
 
-constexpr int WasteKind = 200;
-constexpr int ReserveKind = 400;
-constexpr int TableauKind = 500;
+// The PileKind of each pile role; constexpr, so each file's own.
+namespace kind { constexpr int Foundation = FoundationKind, Waste = 200, Reserve = 400, Tableau = 500; }
 
-// Creation order: reserve, four foundations, four tableau piles, waste.
-constexpr Place Places[] = {
-    {-240, -48},                                      // reserve
-    {-150, -150}, {-75, -150}, {4, -150}, {80, -150}, // foundations
-    {-150, -48},  {-75, -48},  {4, -48},  {80, -48},  // tableau
-    {4, 53},                                          // waste
+// Reserve, four foundations, four tableau piles, waste.
+constexpr PileSpec Piles[] = {
+    {kind::Reserve, {-240, -48}},
+    {kind::Foundation, {-150, -150}}, {kind::Foundation, {-75, -150}}, //
+    {kind::Foundation, {4, -150}},    {kind::Foundation, {80, -150}},  //
+    {kind::Tableau, {-150, -48}}, {kind::Tableau, {-75, -48}}, {kind::Tableau, {4, -48}}, {kind::Tableau, {80, -48}},
+    {kind::Waste, {4, 53}},
 };
-constexpr Place StockPlace = {-75, 53};
+
+namespace {
+
 constexpr int ReserveSize = 13;
 
 // The waste is the last pile created.
@@ -40,34 +38,23 @@ void ShowPileAgain(TableState& table, Pile& pile)
 
 } // namespace
 
+const GameLayout CanfieldGame::Layout{Piles, Place{-75, 53}};
+
 // ---- Deal ----------------------------------------------------------------
 
 void CanfieldGame::Deal(TableState& table)
 {
-    Pile& reserve = AddPile(table, ReserveKind);
-    const auto foundations = AddPiles<4>(table, FoundationKind);
-    const auto tableau = AddPiles<4>(table, TableauKind);
-    AddPile(table, WasteKind);
-
+    Pile& reserve = *table.GameTable.Piles.Head();
     // Thirteen to the reserve (the last dealt is its top), one to the first
     // foundation, one to each tableau pile; all face up.
     for (int n = 0; n < ReserveSize; ++n)
         DealTo(table, reserve);
-    const Card* base = DealTo(table, *foundations[0]);
-    for (Pile* pile : tableau)
+    const Card* base = DealTo(table, *PilesOfKind(table, kind::Foundation).front());
+    for (Pile* pile : PilesOfKind(table, kind::Tableau))
         DealTo(table, *pile);
 
     Reserve = &reserve;
     BaseRank = base ? base->Rank : 0;
-    Relayout(table);
-}
-
-// ---- Relayout ------------------------------------------------------------
-
-void CanfieldGame::Relayout(TableState& table)
-{
-    PlacePiles(table, Places);
-    PlaceStock(table, StockPlace);
 }
 
 // ---- Pick-up -------------------------------------------------------------
@@ -84,18 +71,11 @@ void CanfieldGame::PickUp(TableState& table, int x, int y)
     }
     // Foundation cards never move; the waste, the reserve and the tableau give
     // their top card.
-    Pile* from = HoldTopAt(table, Held, x, y, [](const Pile& pile) { return pile.PileKind != FoundationKind; });
+    Pile* from = HoldTopAt(table, Held, x, y, [](const Pile& pile) { return pile.PileKind != kind::Foundation; });
     // The rest of a tableau pile is lifted with its top card: its place shows
     // empty while the card is dragged.
-    if (from && from->PileKind == TableauKind)
+    if (from && from->PileKind == kind::Tableau)
         from->HideCards(table.PaintList);
-}
-
-// ---- Drag ----------------------------------------------------------------
-
-void CanfieldGame::Drag(TableState& table, int x, int y)
-{
-    DragHeld(table, Held, x, y);
 }
 
 // ---- Drop ----------------------------------------------------------------
@@ -105,15 +85,15 @@ void CanfieldGame::Drop(TableState& table, int, int)
     if (!Held)
         return;
     Reserve = table.GameTable.Piles.Head();
-    Pile* target = FindDropTarget(table, Held->Bounds, [&](const Pile& pile) { return Accepts(table, pile); });
+    Pile* target = FindDropTarget(table, Held->Bounds, [this](const Pile& pile) { return Accepts(pile, *Held); });
     if (!target) {
         ReturnToPile(table);
         return;
     }
 
     Pile& from = *Held->ReturnPile;
-    const bool fromTableau = from.PileKind == TableauKind;
-    const bool carried = fromTableau && target->PileKind == TableauKind;
+    const bool fromTableau = from.PileKind == kind::Tableau;
+    const bool carried = fromTableau && target->PileKind == kind::Tableau;
     if (carried) {
         // The cards beneath travel along, keeping their order, under the
         // dropped card.
@@ -136,33 +116,32 @@ void CanfieldGame::Drop(TableState& table, int, int)
 
 void CanfieldGame::ReturnToPile(TableState& table)
 {
-    if (Held->ReturnPile->PileKind == TableauKind)
+    if (Held->ReturnPile->PileKind == kind::Tableau)
         ShowPileAgain(table, *Held->ReturnPile);
     ReturnHeld(table, Held);
 }
 
 // ---- Acceptance test -----------------------------------------------------
 
-bool CanfieldGame::Accepts(const TableState&, const Pile& pile) const
+bool CanfieldGame::Accepts(const Pile& target, const Card& card) const
 {
-    const Card& held = *Held;
-    const Card* top = pile.Top();
-    switch (pile.PileKind) {
-    case FoundationKind:
+    const Card* top = target.Top();
+    switch (target.PileKind) {
+    case kind::Foundation:
         // Up by suit from BaseRank, the Ace following the King.
         if (!top)
-            return held.Rank == BaseRank;
-        return held.Suit == top->Suit && held.Rank == (top->Rank == 13 ? 1 : top->Rank + 1);
-    case TableauKind:
-        if (&pile == held.ReturnPile)
+            return card.Rank == BaseRank;
+        return SameSuit(card, *top) && OneHigherRoundTheCorner(card, *top);
+    case kind::Tableau:
+        if (&target == card.ReturnPile)
             return false;
         // A space is filled from the reserve while it lasts; after that only
         // a card from the waste (or the reserve) may fill it, never a card
         // from another tableau pile.
         if (!top)
-            return held.ReturnPile->PileKind != TableauKind && Reserve && Reserve->Count() == 0;
+            return card.ReturnPile->PileKind != kind::Tableau && Reserve && Reserve->Count() == 0;
         // Down in alternating colours, the King following the Ace.
-        return held.IsRed != top->IsRed && (held.Rank == top->Rank - 1 || (top->Rank == 1 && held.Rank == 13));
+        return OtherColour(card, *top) && OneLowerRoundTheCorner(card, *top);
     default:
         return false;
     }

@@ -4,22 +4,23 @@
 
 #include "frame.h"
 
-#include <table/tablestate.h>
-
 namespace quenby {
-
-namespace {
 
 // ---- Piles and positions ---------------------------------------------------
 
-enum FlowerGardenKind : int { FoundationPile = FoundationKind, BouquetKind = 200, BedKind = 500 };
+// The PileKind of each pile role; constexpr, so each file's own.
+namespace kind { constexpr int Foundation = FoundationKind, Bouquet = 200, Bed = 500; }
 
-// Creation order: four foundations, six beds, the bouquet.
-constexpr Place Places[] = {
-    {-149, -150}, {-73, -150}, {3, -150}, {79, -150},
-    {-225, -48},  {-149, -48}, {-73, -48}, {3, -48}, {79, -48}, {155, -48},
-    {-185, 53},
+// Four foundations, six beds, the bouquet: its fan has no outline.
+constexpr PileSpec Piles[] = {
+    {kind::Foundation, {-149, -150}}, {kind::Foundation, {-73, -150}}, //
+    {kind::Foundation, {3, -150}},    {kind::Foundation, {79, -150}},  //
+    {kind::Bed, {-225, -48}}, {kind::Bed, {-149, -48}}, {kind::Bed, {-73, -48}}, //
+    {kind::Bed, {3, -48}},    {kind::Bed, {79, -48}},   {kind::Bed, {155, -48}}, //
+    {kind::Bouquet, {-185, 53}, 0, false},
 };
+
+namespace {
 
 constexpr int BedDepth = 6;
 // Every bouquet card but the top one shows only this much of its left edge.
@@ -30,7 +31,7 @@ Pile& BouquetOf(TableState& table) { return *table.GameTable.Piles.Last(); }
 
 void FanIfBouquet(Pile& pile)
 {
-    if (pile.PileKind == BouquetKind)
+    if (pile.PileKind == kind::Bouquet)
         pile.FanRight();
 }
 
@@ -50,29 +51,22 @@ Card* BouquetCardAt(Pile& bouquet, int x, int y)
 
 } // namespace
 
+const GameLayout FlowerGardenGame::Layout{Piles, std::nullopt};
+
 // ---- Deal ------------------------------------------------------------------
 
 void FlowerGardenGame::Deal(TableState& table)
 {
-    AddPiles<4>(table, FoundationPile);
-    const auto beds = AddPiles<6>(table, BedKind);
-    Pile& bouquet = AddPile(table, BouquetKind);
-
-    for (Pile* bed : beds)
+    for (Pile* bed : PilesOfKind(table, kind::Bed))
         for (int n = 0; n < BedDepth; ++n)
             DealTo(table, *bed);
-    while (DealTo(table, bouquet)) {
+    while (DealTo(table, BouquetOf(table))) {
     }
-    Relayout(table);
 }
 
 // ---- Relayout --------------------------------------------------------------
 
-void FlowerGardenGame::Relayout(TableState& table)
-{
-    PlacePiles(table, Places);
-    BouquetOf(table).FanRight();
-}
+void FlowerGardenGame::Refan(TableState& table) { BouquetOf(table).FanRight(); }
 
 // ---- Pick-up ---------------------------------------------------------------
 
@@ -81,7 +75,7 @@ void FlowerGardenGame::PickUp(TableState& table, int x, int y)
     if (ReturnIfHeld(table, Held, FanIfBouquet))
         return;
     // Foundation cards stay; a bed gives its top card.
-    if (HoldTopAt(table, Held, x, y, [](const Pile& pile) { return pile.PileKind == BedKind; }))
+    if (HoldTopAt(table, Held, x, y, [](const Pile& pile) { return pile.PileKind == kind::Bed; }))
         return;
     // Any bouquet card may be played: the ones to its right close up.
     Pile& bouquet = BouquetOf(table);
@@ -95,38 +89,25 @@ void FlowerGardenGame::PickUp(TableState& table, int x, int y)
     table.DirtyRect.Unite(before);
 }
 
-// ---- Drag ------------------------------------------------------------------
-
-void FlowerGardenGame::Drag(TableState& table, int x, int y)
-{
-    DragHeld(table, Held, x, y);
-}
-
 // ---- Drop ------------------------------------------------------------------
 
 void FlowerGardenGame::Drop(TableState& table, int, int)
 {
-    DropHeld(
-        table, Held, [this, &table](const Pile& pile) { return pile.PileKind != BouquetKind && Accepts(table, pile); },
-        FanIfBouquet);
+    DropHeld(table, Held, [this](const Pile& pile) { return Accepts(pile, *Held); }, FanIfBouquet);
 }
 
 // ---- Acceptance test -------------------------------------------------------
 
-bool FlowerGardenGame::Accepts(const TableState&, const Pile& pile) const
+// Nothing is laid on the bouquet.
+bool FlowerGardenGame::Accepts(const Pile& target, const Card& card)
 {
-    if (!Held)
-        return false;
-    const Card& card = *Held;
-    const Card* top = pile.Top();
-    switch (pile.PileKind) {
-    case FoundationPile:
-        return top ? card.Suit == top->Suit && card.Rank == top->Rank + 1 : card.Rank == 1;
-    case BedKind:
+    const Card* top = target.Top();
+    switch (target.PileKind) {
+    case kind::Foundation:
+        return top ? UpInSuit(card, *top) : card.Rank == rank::Ace;
+    case kind::Bed:
         // Beds build down regardless of suit and wrap: a King goes on an Ace.
-        if (!top)
-            return true;
-        return card.Rank == top->Rank - 1 || (top->Rank == 1 && card.Rank == 13);
+        return !top || OneLowerRoundTheCorner(card, *top);
     default:
         return false;
     }

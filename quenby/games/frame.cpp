@@ -3,15 +3,11 @@
 #include <table/animation.h>
 #include <table/tablesurface.h>
 
+#include <set>
+
 namespace quenby {
 
 namespace {
-
-template <class Game>
-Game& The(TableState& table)
-{
-    return std::get<Game>(table.GameTable.Game);
-}
 
 // Cards that drifted off their piles (the carousel turns over a dealt game
 // after Ctrl+N) are snapped back by whichever move lays their pile out again,
@@ -30,6 +26,7 @@ public:
         for (const auto& [card, was] : before_)
             if (!(card->Bounds == was))
                 table_.DirtyRect.Unite(was);
+        Q_ASSERT(HoldsWholeDeck(table_));
     }
     RepaintPlacesLeft(const RepaintPlacesLeft&) = delete;
     RepaintPlacesLeft& operator=(const RepaintPlacesLeft&) = delete;
@@ -38,6 +35,35 @@ private:
     TableState& table_;
     std::vector<std::pair<Card*, Rect>> before_;
 };
+
+// The one place a game id becomes a game.
+void MakeGame(GameObject& game, GameId id)
+{
+    switch (id) {
+    case GameId::AuldLangSyne: game.emplace<AuldLangSyneGame>(); return;
+    case GameId::Canfield: game.emplace<CanfieldGame>(); return;
+    case GameId::MagicCarpet: game.emplace<MagicCarpetGame>(); return;
+    case GameId::FlowerGarden: game.emplace<FlowerGardenGame>(); return;
+    case GameId::Klondike: game.emplace<KlondikeGame>(); return;
+    case GameId::LittleSpider: game.emplace<LittleSpiderGame>(); return;
+    case GameId::Osmosis: game.emplace<OsmosisGame>(); return;
+    case GameId::GranniesClock: game.emplace<GranniesClockGame>(); return;
+    case GameId::None: game = std::monostate{}; return;
+    }
+}
+
+// One mouse operation on the game in play; none while no game is dealt.
+template <class Operation>
+void OnMouse(TableState& table, Operation operation)
+{
+    const RepaintPlacesLeft placesLeft(table);
+    std::visit(
+        [&](auto& game) {
+            if constexpr (IsGame<decltype(game)>)
+                operation(game);
+        },
+        table.GameTable.Game);
+}
 
 } // namespace
 
@@ -52,106 +78,123 @@ void NewGame(TableState& table, GameId id)
     table.PaintList.RemoveAll();
     game.Stock.NewDeck(table.SoundOn != 0, table.Generator);
     game.Piles.DeleteAll();
+    MakeGame(game.Game, id);
     DrawBackground(table);
-    switch (id) {
-    case GameId::AuldLangSyne: game.Game.emplace<AuldLangSyneGame>().Deal(table); break;
-    case GameId::Canfield: game.Game.emplace<CanfieldGame>().Deal(table); break;
-    case GameId::MagicCarpet: game.Game.emplace<MagicCarpetGame>().Deal(table); break;
-    case GameId::FlowerGarden: game.Game.emplace<FlowerGardenGame>().Deal(table); break;
-    case GameId::Klondike: game.Game.emplace<KlondikeGame>().Deal(table); break;
-    case GameId::LittleSpider: game.Game.emplace<LittleSpiderGame>().Deal(table); break;
-    case GameId::Osmosis: game.Game.emplace<OsmosisGame>().Deal(table); break;
-    case GameId::GranniesClock: game.Game.emplace<GranniesClockGame>().Deal(table); break;
-    case GameId::None: break;
-    }
+    std::visit(
+        [&](auto& play) {
+            if constexpr (IsGame<decltype(play)>) {
+                CreatePiles(table, play.Layout);
+                play.Deal(table);
+                Relayout(table);
+            }
+        },
+        game.Game);
+    Q_ASSERT(HoldsWholeDeck(table));
 }
 
 void Relayout(TableState& table)
 {
-    switch (table.GameTable.GameId) {
-    case GameId::AuldLangSyne: The<AuldLangSyneGame>(table).Relayout(table); break;
-    case GameId::Canfield: The<CanfieldGame>(table).Relayout(table); break;
-    case GameId::MagicCarpet: The<MagicCarpetGame>(table).Relayout(table); break;
-    case GameId::FlowerGarden: The<FlowerGardenGame>(table).Relayout(table); break;
-    case GameId::Klondike: The<KlondikeGame>(table).Relayout(table); break;
-    case GameId::LittleSpider: The<LittleSpiderGame>(table).Relayout(table); break;
-    case GameId::Osmosis: The<OsmosisGame>(table).Relayout(table); break;
-    case GameId::GranniesClock: The<GranniesClockGame>(table).Relayout(table); break;
-    case GameId::None: CarouselLayout(table); break;
-    }
+    std::visit(
+        [&](auto& game) {
+            if constexpr (IsGame<decltype(game)>) {
+                PlacePiles(table, game.Layout);
+                // Fanned piles are fanned again at their new places.
+                if constexpr (requires { game.Refan(table); })
+                    game.Refan(table);
+            } else {
+                CarouselLayout(table);
+            }
+        },
+        table.GameTable.Game);
+    Q_ASSERT(HoldsWholeDeck(table));
 }
 
 void PickUp(TableState& table, int x, int y)
 {
-    const RepaintPlacesLeft placesLeft(table);
-    switch (table.GameTable.GameId) {
-    case GameId::AuldLangSyne: The<AuldLangSyneGame>(table).PickUp(table, x, y); break;
-    case GameId::Canfield: The<CanfieldGame>(table).PickUp(table, x, y); break;
-    case GameId::MagicCarpet: The<MagicCarpetGame>(table).PickUp(table, x, y); break;
-    case GameId::FlowerGarden: The<FlowerGardenGame>(table).PickUp(table, x, y); break;
-    case GameId::Klondike: The<KlondikeGame>(table).PickUp(table, x, y); break;
-    case GameId::LittleSpider: The<LittleSpiderGame>(table).PickUp(table, x, y); break;
-    case GameId::Osmosis: The<OsmosisGame>(table).PickUp(table, x, y); break;
-    case GameId::GranniesClock: The<GranniesClockGame>(table).PickUp(table, x, y); break;
-    case GameId::None: break;
-    }
+    OnMouse(table, [&](auto& game) { game.PickUp(table, x, y); });
 }
 
 void Drag(TableState& table, int x, int y)
 {
-    const RepaintPlacesLeft placesLeft(table);
-    switch (table.GameTable.GameId) {
-    case GameId::AuldLangSyne: The<AuldLangSyneGame>(table).Drag(table, x, y); break;
-    case GameId::Canfield: The<CanfieldGame>(table).Drag(table, x, y); break;
-    case GameId::MagicCarpet: The<MagicCarpetGame>(table).Drag(table, x, y); break;
-    case GameId::FlowerGarden: The<FlowerGardenGame>(table).Drag(table, x, y); break;
-    case GameId::Klondike: The<KlondikeGame>(table).Drag(table, x, y); break;
-    case GameId::LittleSpider: The<LittleSpiderGame>(table).Drag(table, x, y); break;
-    case GameId::Osmosis: The<OsmosisGame>(table).Drag(table, x, y); break;
-    case GameId::GranniesClock: The<GranniesClockGame>(table).Drag(table, x, y); break;
-    case GameId::None: break;
-    }
+    OnMouse(table, [&](auto& game) { game.Drag(table, x, y); });
 }
 
 void Drop(TableState& table, int x, int y)
 {
-    const RepaintPlacesLeft placesLeft(table);
-    switch (table.GameTable.GameId) {
-    case GameId::AuldLangSyne: The<AuldLangSyneGame>(table).Drop(table, x, y); break;
-    case GameId::Canfield: The<CanfieldGame>(table).Drop(table, x, y); break;
-    case GameId::MagicCarpet: The<MagicCarpetGame>(table).Drop(table, x, y); break;
-    case GameId::FlowerGarden: The<FlowerGardenGame>(table).Drop(table, x, y); break;
-    case GameId::Klondike: The<KlondikeGame>(table).Drop(table, x, y); break;
-    case GameId::LittleSpider: The<LittleSpiderGame>(table).Drop(table, x, y); break;
-    case GameId::Osmosis: The<OsmosisGame>(table).Drop(table, x, y); break;
-    case GameId::GranniesClock: The<GranniesClockGame>(table).Drop(table, x, y); break;
-    case GameId::None: break;
+    OnMouse(table, [&](auto& game) {
+        if constexpr (requires { game.Drop(table, x, y); })
+            game.Drop(table, x, y);
+        else // the plain drop: onto the best pile that accepts the card, or back
+            DropHeld(table, game.Held, [&](const Pile& pile) { return game.Accepts(pile, *game.Held); });
+    });
+}
+
+std::vector<Card*> HeldCards(const GameObject& game)
+{
+    std::vector<Card*> held;
+    std::visit(
+        [&](const auto& play) {
+            if constexpr (requires { play.Held; }) {
+                if (play.Held)
+                    held.push_back(play.Held.get());
+            } else if constexpr (requires { play.Hand; }) {
+                if (play.Hand)
+                    held.insert(held.end(), play.Hand->Cards.begin(), play.Hand->Cards.end());
+            }
+        },
+        game);
+    return held;
+}
+
+bool HoldsWholeDeck(const TableState& table)
+{
+    // No game, no deck to account for: the carousel shows the stock's cards.
+    if (std::holds_alternative<std::monostate>(table.GameTable.Game))
+        return true;
+    std::vector<const Card*> cards(table.GameTable.Stock.Cards.begin(), table.GameTable.Stock.Cards.end());
+    for (const Pile* pile : table.GameTable.Piles)
+        cards.insert(cards.end(), pile->Cards.begin(), pile->Cards.end());
+    for (const Card* card : HeldCards(table.GameTable.Game))
+        cards.push_back(card);
+    std::set<int> faces;
+    for (const Card* card : cards)
+        faces.insert(card->FaceId);
+    return cards.size() == 52 && faces.size() == 52;
+}
+
+void OneCardGame::Drag(TableState& table, int x, int y) { DragHeld(table, Held, x, y); }
+
+void CreatePiles(TableState& table, const GameLayout& layout)
+{
+    for (const PileSpec& spec : layout.piles) {
+        auto* pile = new Pile(spec.kind);
+        pile->PileNumber = spec.number;
+        table.GameTable.Piles.AddTail(pile);
     }
 }
 
-Pile& AddPile(TableState& table, int kind)
-{
-    auto* pile = new Pile(kind);
-    table.GameTable.Piles.AddTail(pile);
-    return *pile;
-}
-
-void PlacePiles(TableState& table, std::span<const Place> places)
+void PlacePiles(TableState& table, const GameLayout& layout)
 {
     const QPoint centre = table.Centre();
     std::size_t index = 0;
     for (Pile* pile : table.GameTable.Piles) {
-        if (index == places.size())
+        if (index == layout.piles.size())
             break;
-        pile->SetPosition(centre.x() + places[index].dx, centre.y() + places[index].dy);
+        const Place place = layout.piles[index].place;
+        pile->SetPosition(centre.x() + place.dx, centre.y() + place.dy);
         ++index;
     }
+    if (layout.stock)
+        table.GameTable.Stock.SetPosition(centre.x() + layout.stock->dx, centre.y() + layout.stock->dy);
 }
 
-void PlaceStock(TableState& table, Place place)
+std::vector<Pile*> PilesOfKind(TableState& table, int kind)
 {
-    const QPoint centre = table.Centre();
-    table.GameTable.Stock.SetPosition(centre.x() + place.dx, centre.y() + place.dy);
+    std::vector<Pile*> piles;
+    for (Pile* pile : table.GameTable.Piles)
+        if (pile->PileKind == kind)
+            piles.push_back(pile);
+    return piles;
 }
 
 Card* DealTo(TableState& table, Pile& pile, bool faceDown)
@@ -163,6 +206,12 @@ Card* DealTo(TableState& table, Pile& pile, bool faceDown)
         card->ShowImage(table.CardBackId);
     DealCardTo(table, pile, card);
     return card;
+}
+
+void DealAces(TableState& table, int kind)
+{
+    for (Pile* pile : PilesOfKind(table, kind))
+        DealCardTo(table, *pile, table.GameTable.Stock.TakeRank(rank::Ace));
 }
 
 void DealCardTo(TableState& table, Pile& pile, Card* card)
@@ -292,6 +341,17 @@ void DealToEach(TableState& table, const std::function<bool(const Pile&)>& recei
         if (receives(*pile) && !DealTo(table, *pile))
             break;
     EndStockClick(table);
+}
+
+void PickUpOrDeal(TableState& table, std::unique_ptr<Card>& held, int x, int y,
+                  const std::function<bool(const Pile&)>& receives, const std::function<bool(const Pile&)>& gives)
+{
+    if (ReturnIfHeld(table, held))
+        return;
+    if (table.GameTable.Stock.GetRect().Contains(x, y))
+        DealToEach(table, receives);
+    else
+        HoldTopAt(table, held, x, y, gives);
 }
 
 void EndStockClick(TableState& table)

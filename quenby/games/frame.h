@@ -2,11 +2,11 @@
 // What the eight games share: starting a game, laying it out again, the three
 // mouse operations dispatched by game, and the pieces every game's moves are
 // made of (holding one card, returning it, the overlap search, the stock click).
+#include "gamebase.h"
+
 #include <table/gameid.h>
 #include <table/tablestate.h>
 
-#include <array>
-#include <cstddef>
 #include <functional>
 #include <memory>
 #include <span>
@@ -23,32 +23,26 @@ void Relayout(TableState& table);
 void PickUp(TableState& table, int x, int y);
 void Drag(TableState& table, int x, int y);
 void Drop(TableState& table, int x, int y);
+// Every card of the deck in exactly one place: a pile, the stock or the
+// game's hold. The verbs assert it after each call in debug builds.
+bool HoldsWholeDeck(const TableState& table);
+// The cards the game in play holds (its Held card or Klondike's Hand), top
+// first.
+std::vector<Card*> HeldCards(const GameObject& game);
 
-// Creates a pile of `kind` at the end of the pile list.
-Pile& AddPile(TableState& table, int kind);
-// Creates `N` piles of `kind` at the end of the pile list, in order.
-template <std::size_t N>
-std::array<Pile*, N> AddPiles(TableState& table, int kind)
-{
-    std::array<Pile*, N> piles;
-    for (Pile*& pile : piles)
-        pile = &AddPile(table, kind);
-    return piles;
-}
-
-// A pile's place as an offset from the table centre.
-struct Place {
-    int dx;
-    int dy;
-};
-// Each pile, in creation order, at the place of the same index; piles beyond
-// the table's end keep theirs. A pile's cards move with it.
-void PlacePiles(TableState& table, std::span<const Place> places);
-// The stock at `place`; its cards move with it.
-void PlaceStock(TableState& table, Place place);
+// The game's piles, created and appended to the pile list in layout order.
+void CreatePiles(TableState& table, const GameLayout& layout);
+// Each pile, in creation order, at the place of the same index, and the
+// stock at its place; a pile's cards move with it.
+void PlacePiles(TableState& table, const GameLayout& layout);
+// The piles of `kind`, in creation order.
+std::vector<Pile*> PilesOfKind(TableState& table, int kind);
 // Takes the stock's top card onto `pile`, painted over what was dealt before;
 // face down when asked. Returns the card, null when the stock is empty.
 Card* DealTo(TableState& table, Pile& pile, bool faceDown = false);
+// The Aces nearest the stock's top, in order, one onto each pile of `kind`:
+// the shuffle decides the suits.
+void DealAces(TableState& table, int kind);
 // Puts an already taken card on `pile`, appends it to the paint order and
 // marks it dirty.
 void DealCardTo(TableState& table, Pile& pile, Card* card);
@@ -93,6 +87,12 @@ Pile* DropHeld(TableState& table, std::unique_ptr<Card>& held, const std::functi
 // each pile that `receives`, in pile order, while the stock lasts, with
 // "UP.WAV" when it gives any; it ends the click itself (EndStockClick).
 void DealToEach(TableState& table, const std::function<bool(const Pile&)>& receives);
+// The whole pick-up of the games whose stock deals one card onto each of
+// some piles: a press while a card is held only returns it; a press on the
+// stock deals onto each pile that `receives` (DealToEach); any other takes
+// the top card of the first pile under the point that `gives` (HoldTopAt).
+void PickUpOrDeal(TableState& table, std::unique_ptr<Card>& held, int x, int y,
+                  const std::function<bool(const Pile&)>& receives, const std::function<bool(const Pile&)>& gives);
 // Ends every stock click: the background is drawn again (the stock place may
 // have become an outline) and the stock's place is repainted.
 void EndStockClick(TableState& table);

@@ -5,35 +5,37 @@
 
 #include "frame.h"
 
-#include <table/tablestate.h>
-
 namespace quenby {
-
-namespace {
 
 // ---- Piles and positions -------------------------------------------------
 
-constexpr int ClockKind = 500;
-constexpr int KingRank = 13;
+// The PileKind of each pile role; constexpr, so each file's own.
+namespace kind { constexpr int Clock = 500; }
 
-// Creation order: twelve o'clock, then clockwise round the face, the centre
-// last. Each pile's number is the rank that belongs to it.
-constexpr int HourNumbers[] = {12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, KingRank};
-constexpr Place Places[] = {
-    {-35, -205}, {41, -167}, {117, -101}, {193, -48},  {117, 5},     {41, 71},     // 12 to 5
-    {-35, 109},  {-111, 71}, {-187, 5},   {-263, -48}, {-187, -101}, {-111, -167}, // 6 to 11
-    {-35, -48},                                                                    // the centre
+// Twelve o'clock, then clockwise round the face, the centre last. Each pile's
+// number is the rank that belongs to it; the face has no outlines.
+constexpr PileSpec Piles[] = {
+    {kind::Clock, {-35, -205}, 12, false},  {kind::Clock, {41, -167}, 1, false},
+    {kind::Clock, {117, -101}, 2, false},   {kind::Clock, {193, -48}, 3, false},
+    {kind::Clock, {117, 5}, 4, false},      {kind::Clock, {41, 71}, 5, false},
+    {kind::Clock, {-35, 109}, 6, false},    {kind::Clock, {-111, 71}, 7, false},
+    {kind::Clock, {-187, 5}, 8, false},     {kind::Clock, {-263, -48}, 9, false},
+    {kind::Clock, {-187, -101}, 10, false}, {kind::Clock, {-111, -167}, 11, false},
+    {kind::Clock, {-35, -48}, rank::King, false}, // the centre
 };
+
+namespace {
+
 constexpr int CardsPerHour = 4;
 
 } // namespace
+
+const GameLayout GranniesClockGame::Layout{Piles, std::nullopt};
 
 // ---- Deal ----------------------------------------------------------------
 
 void GranniesClockGame::Deal(TableState& table)
 {
-    for (int number : HourNumbers)
-        AddPile(table, ClockKind).PileNumber = number;
     // Four cards to each pile, all face down except the very last card dealt,
     // the top of the centre pile: the first card to play.
     const Pile* centre = table.GameTable.Piles.Last();
@@ -41,12 +43,7 @@ void GranniesClockGame::Deal(TableState& table)
         for (int n = 0; n < CardsPerHour; ++n)
             DealTo(table, *pile, !(pile == centre && n == CardsPerHour - 1));
     }
-    Relayout(table);
 }
-
-// ---- Relayout ------------------------------------------------------------
-
-void GranniesClockGame::Relayout(TableState& table) { PlacePiles(table, Places); }
 
 // ---- Pick-up -------------------------------------------------------------
 
@@ -54,17 +51,10 @@ void GranniesClockGame::PickUp(TableState& table, int x, int y)
 {
     if (ReturnIfHeld(table, Held))
         return;
-    if (IsFinished(table))
+    if (IsFinished(table.GameTable.Piles))
         return;
     // Any pile's top card may be lifted, face up or face down.
     HoldTopAt(table, Held, x, y, [](const Pile&) { return true; });
-}
-
-// ---- Drag ----------------------------------------------------------------
-
-void GranniesClockGame::Drag(TableState& table, int x, int y)
-{
-    DragHeld(table, Held, x, y);
 }
 
 // ---- Drop ----------------------------------------------------------------
@@ -73,7 +63,7 @@ void GranniesClockGame::Drop(TableState& table, int, int)
 {
     if (!Held)
         return;
-    Pile* hour = FindDropTarget(table, Held->Bounds, [&](const Pile& pile) { return Accepts(table, pile); });
+    Pile* hour = FindDropTarget(table, Held->Bounds, [this](const Pile& pile) { return Accepts(pile, *Held); });
     if (!hour) {
         ReturnHeld(table, Held);
         return;
@@ -98,22 +88,30 @@ void GranniesClockGame::Drop(TableState& table, int, int)
 // ---- Acceptance test -----------------------------------------------------
 
 // A card belongs to the pile of its hour, its own pile included.
-bool GranniesClockGame::Accepts(const TableState&, const Pile& pile) const { return Held->Rank == pile.PileNumber; }
+bool GranniesClockGame::Accepts(const Pile& target, const Card& card) { return card.Rank == target.PileNumber; }
 
 // ---- End of play ---------------------------------------------------------
 
-bool GranniesClockGame::IsFinished(const TableState& table) const
+bool GranniesClockGame::IsFinished(const PileList& piles)
 {
-    const Pile* centre = table.GameTable.Piles.Last();
+    const Pile* centre = piles.Last();
     if (!centre)
         return false;
     int kings = 0;
     for (const Card* card : centre->Cards) {
-        if (card->Rank != KingRank)
+        if (card->Rank != rank::King)
             return false;
         ++kings;
     }
     return kings >= 4;
+}
+
+bool GranniesClockGame::IsWon(const PileList& piles, int cardBackId)
+{
+    for (const Pile* pile : piles)
+        if (const Card* top = pile->Top(); top && top->IsFaceDown(cardBackId))
+            return false;
+    return true;
 }
 
 } // namespace quenby

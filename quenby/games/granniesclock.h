@@ -1,30 +1,22 @@
 #pragma once
 // Grannies Clock: thirteen face-down piles on a clock face; each card goes
 // under the pile of its hour and turns up that pile's next card.
-#include <table/pile.h>
-
-#include <memory>
+#include "gamebase.h"
 
 namespace quenby {
 
-struct TableState;
-
-class GranniesClockGame {
+class GranniesClockGame : public OneCardGame {
 public:
     void Deal(TableState& table);
-    void Relayout(TableState& table);
     void PickUp(TableState& table, int x, int y);
-    void Drag(TableState& table, int x, int y);
     void Drop(TableState& table, int x, int y);
-
+    static bool Accepts(const Pile& target, const Card& card);
     // True once the four Kings lie together under the centre: no card can be
     // played any more, and presses do nothing.
-    bool IsFinished(const TableState& table) const;
-
-    std::unique_ptr<Card> Held;
-
-private:
-    bool Accepts(const TableState& table, const Pile& pile) const;
+    static bool IsFinished(const PileList& piles);
+    // Won when no pile shows a face-down top card.
+    static bool IsWon(const PileList& piles, int cardBackId);
+    static const GameLayout Layout;
 };
 
 } // namespace quenby

@@ -6,52 +6,41 @@ namespace quenby {
 
 // ---- Piles and positions ----------------------------------------------------
 
-namespace {
+// The PileKind of each pile role; constexpr, so each file's own.
+namespace kind { constexpr int Foundation = FoundationKind, Waste = 200, Hand = 300, Column = 500; }
 
-constexpr int Foundation = FoundationKind;
-constexpr int Waste = 200;
-constexpr int HandKind = 300;
-constexpr int Column = 500;
-
-// Creation order: four foundations, seven columns 76 pixels apart, then the
-// waste, which is the last pile.
-constexpr Place Places[] = {
-    {-35, -205}, {41, -205}, {117, -205}, {193, -205},                                   // foundations
-    {-263, -99}, {-187, -99}, {-111, -99}, {-35, -99}, {41, -99}, {117, -99}, {193, -99}, // columns
-    {-187, -205},                                                                        // waste
+// Four foundations, seven columns 76 pixels apart, then the waste, which is
+// the last pile.
+constexpr PileSpec Piles[] = {
+    {kind::Foundation, {-35, -205}}, {kind::Foundation, {41, -205}}, //
+    {kind::Foundation, {117, -205}}, {kind::Foundation, {193, -205}}, //
+    {kind::Column, {-263, -99}}, {kind::Column, {-187, -99}}, {kind::Column, {-111, -99}}, {kind::Column, {-35, -99}},
+    {kind::Column, {41, -99}},   {kind::Column, {117, -99}},  {kind::Column, {193, -99}},
+    {kind::Waste, {-187, -205}},
 };
-constexpr Place StockPlace = {-263, -205};
 
-} // namespace
+const GameLayout KlondikeGame::Layout{Piles, Place{-263, -205}};
 
 // ---- Deal ---------------------------------------------------------------------
 
 void KlondikeGame::Deal(TableState& table)
 {
-    AddPiles<4>(table, Foundation);
-    const auto columns = AddPiles<7>(table, Column);
-    AddPile(table, Waste);
-
     // Column k gets k cards, all but the last face down; with one face-up
     // card, fanning leaves each column squared up.
     int k = 1;
-    for (Pile* column : columns) {
+    for (Pile* column : PilesOfKind(table, kind::Column)) {
         for (int i = 1; i <= k; ++i)
             DealTo(table, *column, i < k);
         ++k;
     }
-    Relayout(table);
 }
 
 // ---- Relayout -----------------------------------------------------------------
 
-void KlondikeGame::Relayout(TableState& table)
+void KlondikeGame::Refan(TableState& table)
 {
-    PlacePiles(table, Places);
-    for (Pile* pile : table.GameTable.Piles)
-        if (pile->PileKind == Column)
-            pile->FanDown(table.CardBackId);
-    PlaceStock(table, StockPlace);
+    for (Pile* column : PilesOfKind(table, kind::Column))
+        column->FanDown(table.CardBackId);
 }
 
 // ---- Pick-up ------------------------------------------------------------------
@@ -65,14 +54,14 @@ void KlondikeGame::PickUp(TableState& table, int x, int y)
 
     if (table.GameTable.Stock.GetRect().Contains(x, y)) {
         // One card to the waste; a single pass, so an empty stock stays empty.
-        DealToEach(table, [](const Pile& pile) { return pile.PileKind == Waste; });
+        DealToEach(table, [](const Pile& pile) { return pile.PileKind == kind::Waste; });
         return;
     }
 
     for (Pile* pile : table.GameTable.Piles) {
-        if (!pile->GetRect().Contains(x, y) || pile->PileKind == Foundation || pile->Count() == 0)
+        if (!pile->GetRect().Contains(x, y) || pile->PileKind == kind::Foundation || pile->Count() == 0)
             continue;
-        if (pile->PileKind == Waste) {
+        if (pile->PileKind == kind::Waste) {
             Card* card = pile->TakeTop();
             StartHand(table, *pile, pile->GetRect(), x, y);
             Hand->AddTop(card);
@@ -80,7 +69,7 @@ void KlondikeGame::PickUp(TableState& table, int x, int y)
             table.PlaySound("UP.WAV");
             return;
         }
-        if (pile->PileKind == Column) {
+        if (pile->PileKind == kind::Column) {
             LiftFromColumn(table, *pile, x, y);
             return;
         }
@@ -125,7 +114,7 @@ void KlondikeGame::LiftFromColumn(TableState& table, Pile& column, int x, int y)
 // An empty Hand at the top-left of `at`, grabbed at (x, y), returning to `from`.
 void KlondikeGame::StartHand(TableState& table, Pile& from, const Rect& at, int x, int y)
 {
-    Hand = std::make_unique<Pile>(HandKind);
+    Hand = std::make_unique<Pile>(kind::Hand);
     Hand->SetPosition(at.left, at.top);
     Hand->GrabOffset = QPoint(x - at.left, y - at.top);
     Hand->ReturnPile = &from;
@@ -146,13 +135,11 @@ void KlondikeGame::Drag(TableState& table, int x, int y)
 
 // ---- Drop ---------------------------------------------------------------------
 
-void KlondikeGame::Drop(TableState& table, int x, int y)
+void KlondikeGame::Drop(TableState& table, int, int)
 {
-    (void)x;
-    (void)y;
     if (!Hand)
         return;
-    Pile* target = FindDropTarget(table, Hand->GetRect(), [&](const Pile& pile) { return Accepts(table, pile); });
+    Pile* target = FindDropTarget(table, Hand->GetRect(), [this](const Pile& pile) { return Accepts(pile, *Hand); });
     if (!target) {
         ReturnHand(table);
         return;
@@ -174,7 +161,7 @@ void KlondikeGame::MoveHandTo(TableState& table, Pile& pile)
 {
     while (Card* card = Hand->TakeBottom())
         pile.AddTop(card);
-    if (pile.PileKind == Column)
+    if (pile.PileKind == kind::Column)
         pile.FanDown(table.CardBackId);
     table.DirtyRect.Unite(pile.GetRect());
 }
@@ -189,26 +176,18 @@ void KlondikeGame::ReturnHand(TableState& table)
 
 // ---- Acceptance test ----------------------------------------------------------
 
-bool KlondikeGame::Accepts(const TableState&, const Pile& pile) const
+bool KlondikeGame::Accepts(const Pile& target, const Pile& run)
 {
-    if (pile.PileKind == Foundation) {
+    const Card* top = target.Top();
+    if (target.PileKind == kind::Foundation) {
         // Foundations take single cards only: a run would leave them out of
         // sequence.
-        if (Hand->Count() != 1)
+        if (run.Count() != 1)
             return false;
-        const Card* card = Hand->Top();
-        const Card* top = pile.Top();
-        if (!top)
-            return card->Rank == 1;
-        return card->Suit == top->Suit && card->Rank == top->Rank + 1;
+        return top ? UpInSuit(*run.Top(), *top) : run.Top()->Rank == rank::Ace;
     }
-    if (pile.PileKind == Column) {
-        const Card* bottom = Hand->Bottom();
-        const Card* top = pile.Top();
-        if (!top)
-            return bottom->Rank == 13;
-        return bottom->IsRed != top->IsRed && bottom->Rank == top->Rank - 1;
-    }
+    if (target.PileKind == kind::Column)
+        return top ? DownInAlternateColours(*run.Bottom(), *top) : run.Bottom()->Rank == rank::King;
     return false;
 }
 

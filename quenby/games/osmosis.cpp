@@ -4,30 +4,30 @@
 
 #include "frame.h"
 
-#include <table/tablestate.h>
-
 namespace quenby {
-
-namespace {
 
 // ---- Piles and positions ---------------------------------------------------
 
-enum OsmosisKind : int { RowKind = FoundationKind, WasteKind = 200, ReserveKind = 500 };
+// The PileKind of each pile role; constexpr, so each file's own.
+namespace kind { constexpr int Row = FoundationKind, Waste = 200, Reserve = 500; }
 
-// Creation order: the four rows, row 1 at the top, then the four reserves at
-// the rows' heights, then the waste.
-constexpr Place Places[] = {
-    {4, -200},   {4, -99},   {4, 2},   {4, 103},
-    {-75, -200}, {-75, -99}, {-75, 2}, {-75, 103},
-    {-160, -99},
+// The four rows, row 1 at the top, then the four reserves at the rows'
+// heights, then the waste.
+constexpr PileSpec Piles[] = {
+    {kind::Row, {4, -200}, 1}, {kind::Row, {4, -99}, 2}, {kind::Row, {4, 2}, 3}, {kind::Row, {4, 103}, 4},
+    {kind::Reserve, {-75, -200}}, {kind::Reserve, {-75, -99}}, {kind::Reserve, {-75, 2}}, {kind::Reserve, {-75, 103}},
+    {kind::Waste, {-160, -99}},
 };
-constexpr Place StockPlace = {-160, 2};
+
+namespace {
 
 constexpr int ReserveDepth = 4;
 
+bool IsRow(const Pile& pile) { return pile.PileKind == kind::Row; }
+
 void FanRowIfRow(Pile& pile)
 {
-    if (pile.PileKind == RowKind)
+    if (IsRow(pile))
         pile.FanRight();
 }
 
@@ -40,37 +40,38 @@ const Pile* RowNumbered(const PileRefList& rows, int number)
     return nullptr;
 }
 
+bool RankLiesIn(const Pile& row, const Card& card)
+{
+    for (const Card* c : row.Cards)
+        if (c->Rank == card.Rank)
+            return true;
+    return false;
+}
+
 } // namespace
+
+const GameLayout OsmosisGame::Layout{Piles, Place{-160, 2}};
 
 // ---- Deal ------------------------------------------------------------------
 
 void OsmosisGame::Deal(TableState& table)
 {
-    const auto rows = AddPiles<4>(table, RowKind);
-    int number = 1;
-    for (Pile* row : rows) {
-        row->PileNumber = number++;
+    const std::vector<Pile*> rows = PilesOfKind(table, kind::Row);
+    for (Pile* row : rows)
         FoundationList.AddTail(row);
-    }
-    const auto reserves = AddPiles<4>(table, ReserveKind);
-    AddPile(table, WasteKind);
-
     // The first card fixes row 1's suit and the rank every later row starts with.
-    DealTo(table, *rows[0]);
-    for (Pile* reserve : reserves)
+    DealTo(table, *rows.front());
+    for (Pile* reserve : PilesOfKind(table, kind::Reserve))
         for (int n = 0; n < ReserveDepth; ++n)
             DealTo(table, *reserve);
-    Relayout(table);
 }
 
 // ---- Relayout --------------------------------------------------------------
 
-void OsmosisGame::Relayout(TableState& table)
+void OsmosisGame::Refan(TableState& table)
 {
-    PlacePiles(table, Places);
     for (Pile* pile : table.GameTable.Piles)
         FanRowIfRow(*pile);
-    PlaceStock(table, StockPlace);
 }
 
 // ---- Pick-up ---------------------------------------------------------------
@@ -79,19 +80,11 @@ void OsmosisGame::PickUp(TableState& table, int x, int y)
 {
     if (ReturnIfHeld(table, Held, FanRowIfRow))
         return;
-    if (table.GameTable.Stock.GetRect().Contains(x, y)) {
-        DealThreeOrTurnBack(table, *table.GameTable.Piles.Last());
-        return;
-    }
     // Row cards never move: only the waste and the reserves give cards.
-    HoldTopAt(table, Held, x, y, [](const Pile& pile) { return pile.PileKind != RowKind; });
-}
-
-// ---- Drag ------------------------------------------------------------------
-
-void OsmosisGame::Drag(TableState& table, int x, int y)
-{
-    DragHeld(table, Held, x, y);
+    if (table.GameTable.Stock.GetRect().Contains(x, y))
+        DealThreeOrTurnBack(table, *table.GameTable.Piles.Last());
+    else
+        HoldTopAt(table, Held, x, y, [](const Pile& pile) { return !IsRow(pile); });
 }
 
 // ---- Drop ------------------------------------------------------------------
@@ -101,9 +94,7 @@ void OsmosisGame::Drop(TableState& table, int, int)
     if (!Held)
         return;
     const Pile& from = *Held->ReturnPile;
-    Pile* target = DropHeld(
-        table, Held, [this, &table](const Pile& pile) { return pile.PileKind == RowKind && Accepts(table, pile); },
-        FanRowIfRow);
+    Pile* target = DropHeld(table, Held, [this](const Pile& pile) { return Accepts(pile, *Held); }, FanRowIfRow);
     if (!target)
         return;
     table.DirtyRect.Unite(from.GetRect());
@@ -114,27 +105,21 @@ void OsmosisGame::Drop(TableState& table, int, int)
 
 // ---- Acceptance test -------------------------------------------------------
 
-bool OsmosisGame::Accepts(const TableState&, const Pile& pile) const
+bool OsmosisGame::Accepts(const Pile& target, const Card& card) const
 {
-    if (!Held || pile.PileKind != RowKind)
+    if (!IsRow(target))
         return false;
-    const Card& card = *Held;
-    if (pile.PileNumber == 1)
-        return pile.Bottom() && card.Suit == pile.Bottom()->Suit;
+    if (target.PileNumber == 1)
+        return target.Bottom() && SameSuit(card, *target.Bottom());
 
     // Every later row follows the row above it: it starts with the rank that
     // started that row, and takes a card only once its rank lies there.
-    const Pile* above = RowNumbered(FoundationList, pile.PileNumber - 1);
+    const Pile* above = RowNumbered(FoundationList, target.PileNumber - 1);
     if (!above || !above->Bottom())
         return false;
-    if (!pile.Top())
+    if (!target.Top())
         return card.Rank == above->Bottom()->Rank;
-    if (card.Suit != pile.Top()->Suit)
-        return false;
-    for (const Card* c : above->Cards)
-        if (c->Rank == card.Rank)
-            return true;
-    return false;
+    return SameSuit(card, *target.Top()) && RankLiesIn(*above, card);
 }
 
 } // namespace quenby

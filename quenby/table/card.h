@@ -18,6 +18,14 @@ class Pile;
 enum Suit : int { Clubs = 100, Diamonds = 200, Hearts = 300, Spades = 400 };
 enum Direction : int { Left = 100, Right = 200, Up = 300, Down = 400 };
 
+// The ranks the rules name; the others are their own numbers (2 to 10).
+namespace rank {
+constexpr int Ace = 1;
+constexpr int Jack = 11;
+constexpr int Queen = 12;
+constexpr int King = 13;
+} // namespace rank
+
 constexpr int CardWidth = 71;
 constexpr int CardHeight = 96;
 constexpr unsigned ImageLoadedFlag = 1u << 1;

@@ -3,6 +3,8 @@
 #include "tablestate.h"
 #include "tablesurface.h"
 
+#include <games/frame.h>
+
 namespace quenby {
 
 GameTable::~GameTable()
@@ -15,30 +17,19 @@ GameTable::~GameTable()
 
 int GameTable::CheckWon(int cardBackId)
 {
-    switch (GameId) {
-    case quenby::GameId::GranniesClock:
-        for (const Pile* pile : Piles)
-            if (const Card* top = pile->Top(); top && top->IsFaceDown(cardBackId))
-                return Won;
-        Won = 1;
+    if (GameId == quenby::GameId::None)
         return Won;
-    case quenby::GameId::AuldLangSyne:
-    case quenby::GameId::Canfield:
-    case quenby::GameId::MagicCarpet:
-    case quenby::GameId::FlowerGarden:
-    case quenby::GameId::Klondike:
-    case quenby::GameId::LittleSpider:
-    case quenby::GameId::Osmosis:
-        if (Stock.Count() > 0)
-            return Won;
-        for (const Pile* pile : Piles)
-            if (pile->PileKind != FoundationKind && pile->Count() > 0)
-                return Won;
-        Won = 1;
-        return Won;
-    case quenby::GameId::None:
+    if (GameId == quenby::GameId::GranniesClock) {
+        if (GranniesClockGame::IsWon(Piles, cardBackId))
+            Won = 1;
         return Won;
     }
+    if (Stock.Count() > 0)
+        return Won;
+    for (const Pile* pile : Piles)
+        if (pile->PileKind != FoundationKind && pile->Count() > 0)
+            return Won;
+    Won = 1;
     return Won;
 }
 
@@ -54,13 +45,8 @@ void GameTable::ReimageFaceDown(TableState& table)
     // A face-down card still held (its release fell outside the window) goes
     // back to its pile at the next press, and must come back with the new
     // back: with the old one it would count as face up.
-    std::visit(
-        [&](auto& game) {
-            if constexpr (requires { game.Held; })
-                if (game.Held)
-                    reimage(*game.Held);
-        },
-        Game);
+    for (Card* card : HeldCards(Game))
+        reimage(*card);
     DrawBackground(table);
 }
 

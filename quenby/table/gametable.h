@@ -13,6 +13,7 @@
 #include <games/magiccarpet.h>
 #include <games/osmosis.h>
 
+#include <type_traits>
 #include <variant>
 
 namespace quenby {
@@ -21,6 +22,9 @@ struct TableState;
 
 using GameObject = std::variant<std::monostate, AuldLangSyneGame, CanfieldGame, MagicCarpetGame, FlowerGardenGame,
                                 KlondikeGame, LittleSpiderGame, OsmosisGame, GranniesClockGame>;
+// True for the game classes, false for the empty table.
+template <class Game>
+constexpr bool IsGame = !std::is_same_v<std::decay_t<Game>, std::monostate>;
 
 class GameTable {
 public:

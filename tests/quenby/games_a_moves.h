@@ -11,10 +11,10 @@
 
 namespace quenby::test::gamesa {
 
-constexpr int Ace = 1;
-constexpr int Jack = 11;
-constexpr int Queen = 12;
-constexpr int King = 13;
+using rank::Ace;
+using rank::Jack;
+using rank::King;
+using rank::Queen;
 
 inline QPoint Corner(const Rect& r) { return {r.left, r.top}; }
 

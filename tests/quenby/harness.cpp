@@ -175,25 +175,7 @@ void TableHarness::Redraw()
     view_->repaint();
 }
 
-std::vector<Card*> TableHarness::HeldCards()
-{
-    std::vector<Card*> held;
-    std::visit(
-        [&](auto& game) {
-            using Game = std::decay_t<decltype(game)>;
-            if constexpr (requires { game.Held; }) {
-                if (game.Held)
-                    held.push_back(game.Held.get());
-            } else if constexpr (requires { game.Hand; }) {
-                if (game.Hand)
-                    for (Card* card : game.Hand->Cards)
-                        held.push_back(card);
-            }
-            (void)sizeof(Game);
-        },
-        state_->GameTable.Game);
-    return held;
-}
+std::vector<Card*> TableHarness::HeldCards() { return quenby::HeldCards(state_->GameTable.Game); }
 
 ::testing::AssertionResult TableHarness::Invariants()
 {
