@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <optional>
+#include <vector>
 
 namespace platform {
 
@@ -57,6 +58,7 @@ struct Parsed {
     std::optional<QByteArray> section;
     std::optional<QByteArray> key;
     QByteArray value;
+    bool operator==(const Parsed&) const = default;
 };
 
 Parsed parseLine(const QByteArray& line, bool firstLine)
@@ -233,9 +235,58 @@ QByteArray ProfileFile::bytes() const
     return data;
 }
 
+std::optional<QByteArray> ProfileFile::bytesToSave() const
+{
+    const QByteArray whole = bytes();
+    qsizetype excess = whole.size() - MaxBytes;
+    if (excess <= 0)
+        return whole;
+    // Lines the reader skips are dropped, the blank ones first, until the
+    // rest fits: a file we write is one we read again.
+    std::vector<bool> kept(std::size_t(lines_.size()), true);
+    const auto size = [&](qsizetype i) { return lines_[i].text.size() + lines_[i].ending.size(); };
+    for (const bool blanksOnly : {true, false}) {
+        for (qsizetype i = 0; excess > 0 && i < lines_.size(); ++i) {
+            if (!kept[std::size_t(i)])
+                continue;
+            const Parsed parsed = parseLine(lines_[i].text, i == 0);
+            if (parsed.section || parsed.key)
+                continue;
+            QByteArrayView text = lines_[i].text;
+            if (i == 0 && text.startsWith("\xEF\xBB\xBF"))
+                text = text.sliced(3);
+            if (blanksOnly && !trimmedBlanks(text).isEmpty())
+                continue;
+            kept[std::size_t(i)] = false;
+            excess -= size(i);
+        }
+    }
+    // A byte order mark counts only on the first line: a line that would
+    // become first and read differently there keeps the old first line.
+    qsizetype first = 0;
+    while (first < lines_.size() && !kept[std::size_t(first)])
+        ++first;
+    if (first > 0 && first < lines_.size()
+        && parseLine(lines_[first].text, true) != parseLine(lines_[first].text, false)) {
+        kept[0] = true;
+        excess += size(0);
+    }
+    if (excess > 0)
+        return std::nullopt;
+    QByteArray data;
+    data.reserve(MaxBytes);
+    for (qsizetype i = 0; i < lines_.size(); ++i)
+        if (kept[std::size_t(i)])
+            data += lines_[i].text + lines_[i].ending;
+    return data;
+}
+
 bool ProfileFile::save(const QString& filePath) const
 {
-    return replaceable_ && QDir().mkpath(QFileInfo(filePath).absolutePath()) && writeFileWhole(filePath, bytes());
+    if (!replaceable_)
+        return false;
+    const std::optional<QByteArray> data = bytesToSave();
+    return data && QDir().mkpath(QFileInfo(filePath).absolutePath()) && writeFileWhole(filePath, *data);
 }
 
 QString readProfileString(const QString& filePath, const QString& section, const QString& key,
