@@ -50,6 +50,12 @@ private:
     struct Line {
         QByteArray text;   // without its line ending
         QByteArray ending; // "\n", "\r\n" or empty for a last line without one
+        // What the reader sees in text, found once when the line is made
+        // rather than at each look-up: where a section's name, or a key and
+        // its value, lie (a size of -1 for none).
+        qsizetype sectionAt = 0, sectionSize = -1;
+        qsizetype keyAt = 0, keySize = -1;
+        qsizetype valueAt = 0, valueSize = 0;
     };
     QList<Line> lines_;
     bool replaceable_ = true;

@@ -221,6 +221,30 @@ TEST_F(ProfileTest, ASectionsValuesReadInOnePassAsKeyByKey)
     EXPECT_TRUE(file.values("Missing").isEmpty());
 }
 
+TEST_F(ProfileTest, NamesCompareAsTheirUtf8TextFoldedWhateverTheyHold)
+{
+    // ASCII names take a shorter way; every name matches just when its UTF-8
+    // text, case-folded, is the name asked for.
+    const struct {
+        QByteArray inFile;
+        QString asked;
+    } cases[] = {
+        {"SETTINGS", "settings"}, {"Settings", "SETTING"}, {"CUSTCOLOR1", "CUSTCOLOR10"},
+        {"K", QString(QChar(0x212A))}, {"\xE2\x84\xAA", "k"}, {"\xC3\x84rger", "\u00E4RGER"},
+        {"\xFF", QString(QChar(0xFFFD))}, {"a\xFF", "A"}, {"x y", "X Y"}, {"\xC3", "\u00C3"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.inFile.toStdString());
+        const bool same = QString::fromUtf8(c.inFile).compare(c.asked, Qt::CaseInsensitive) == 0;
+        const ProfileFile sections = ProfileFile::fromBytes("[" + c.inFile + "]\nk=1\n");
+        EXPECT_EQ(sections.value(c.asked, "K", "-", 16), same ? "1" : "-");
+        EXPECT_EQ(sections.values(c.asked).isEmpty(), !same);
+        const ProfileFile keys = ProfileFile::fromBytes("[s]\n" + c.inFile + "=1\n");
+        EXPECT_EQ(keys.value("S", c.asked, "-", 16), same ? "1" : "-");
+        EXPECT_EQ(keys.values("S").keys(), QStringList{QString::fromUtf8(c.inFile).toCaseFolded()});
+    }
+}
+
 TEST_F(ProfileTest, AFileOverTheLimitIsNeitherReadNorReplaced)
 {
     // At the limit, lines as short as they come, the key last: read whole.
