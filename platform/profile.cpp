@@ -68,8 +68,7 @@ bool sameName(QByteArrayView utf8, const QString& name)
 
 // What a line is: a section header gives its name, a "key=value" line its key
 // and value; comments, blank lines and anything else give neither. They are
-// views into the line, which must outlive them: every line of a file is
-// parsed on each look-up, so nothing is copied for it.
+// views into the line, which must outlive them: nothing is copied.
 struct Parsed {
     std::optional<QByteArrayView> section;
     std::optional<QByteArrayView> key;
