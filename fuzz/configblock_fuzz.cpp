@@ -1,5 +1,6 @@
 // Any bytes given as "Tollmere.cfg": a block whose first 140 bytes encode
 // back to themselves, and whose records add up without overflow.
+#include <games/codes.h>
 #include <shell/configblock.h>
 
 #include <cstdint>
@@ -18,10 +19,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (ConfigBlock::Decode(encoded) != block)
         std::abort();
     // A count at its largest stays there: a record never turns negative.
+    // Each game is counted twice, so that a count one short of its largest
+    // reaches it and then stays; a number that is no game counts nothing.
     const ConfigBlock before = block;
-    for (int gameId = 0; gameId < 1000; ++gameId) {
-        block.CountPlay(gameId);
-        block.CountWin(gameId);
+    for (int round = 0; round < 2; ++round) {
+        for (const auto& game : tollmere::Games) {
+            block.CountPlay(int(game.Id));
+            block.CountWin(int(game.Id));
+        }
+        block.CountPlay(0);
+        block.CountWin(-1);
     }
     for (std::size_t i = 0; i < block.Played.size(); ++i)
         if (block.Played[i] < before.Played[i] || block.Won[i] < before.Won[i])

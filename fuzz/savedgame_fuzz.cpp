@@ -2,15 +2,16 @@
 // game it names, no card ever in two piles, written back as it lies, then
 // played a little through the mouse as the player would.
 #include <games/carddeck.h>
+#include <games/codes.h>
 #include <games/frame.h>
 #include <games/gametable.h>
 #include <shell/configblock.h>
 #include <shell/savedgame.h>
 #include <platform/localtime.h>
 
+#include <bitset>
 #include <cstdint>
 #include <cstdlib>
-#include <set>
 
 using namespace tollmere;
 
@@ -19,13 +20,22 @@ namespace {
 constexpr int Width = 800;
 constexpr int Height = 600;
 
+// Checked after every move, so kept cheap: the deck's cards differ in rank
+// or suit, so a card in two piles is a rank and suit seen twice. The title
+// card, alone in its deck, has a slot of its own.
 void CheckEveryCardOnce(const GameTable& table)
 {
-    std::set<const Card*> seen;
+    std::bitset<53> seen;
     for (const auto& pile : table.Frame()->Piles)
-        for (const Card* card : pile->Cards)
-            if (!seen.insert(card).second)
+        for (const Card* card : pile->Cards) {
+            const int rankIndex = card->RankCode - rank::Ace;
+            const int suitIndex = card->SuitCode - suit::Spades;
+            const bool inDeck = rankIndex >= 0 && rankIndex < 13 && suitIndex >= 0 && suitIndex < 4;
+            const std::size_t slot = inDeck ? std::size_t(suitIndex * 13 + rankIndex) : 52;
+            if (seen.test(slot))
                 std::abort();
+            seen.set(slot);
+        }
 }
 
 } // namespace

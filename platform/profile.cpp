@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <optional>
+#include <vector>
 
 namespace platform {
 
@@ -16,6 +17,7 @@ template <class Line>
 QList<Line> splitLines(const QByteArray& data)
 {
     QList<Line> lines;
+    lines.reserve(data.count('\n') + 1);
     qsizetype start = 0;
     while (start < data.size()) {
         const qsizetype newline = data.indexOf('\n', start);
@@ -23,63 +25,122 @@ QList<Line> splitLines(const QByteArray& data)
             lines.append({data.mid(start), {}});
             break;
         }
+        // Shared, so that a file of many short lines is not one more
+        // allocation a line.
+        static const QByteArray lf = QByteArrayLiteral("\n");
+        static const QByteArray crlf = QByteArrayLiteral("\r\n");
         qsizetype end = newline;
-        QByteArray ending = "\n";
-        if (end > start && data.at(end - 1) == '\r') {
+        const bool cr = end > start && data.at(end - 1) == '\r';
+        if (cr)
             --end;
-            ending = "\r\n";
-        }
-        lines.append({data.mid(start, end - start), ending});
+        lines.append({data.mid(start, end - start), cr ? crlf : lf});
         start = newline + 1;
     }
     return lines;
 }
 
-QByteArray trimmedBlanks(QByteArrayView text)
+QByteArrayView trimmedBlanks(QByteArrayView text)
 {
+    const char* data = text.data();
     qsizetype first = 0;
     qsizetype last = text.size();
-    while (first < last && (text[first] == ' ' || text[first] == '\t'))
+    while (first < last && (data[first] == ' ' || data[first] == '\t'))
         ++first;
-    while (last > first && (text[last - 1] == ' ' || text[last - 1] == '\t'))
+    while (last > first && (data[last - 1] == ' ' || data[last - 1] == '\t'))
         --last;
-    return text.sliced(first, last - first).toByteArray();
+    return text.sliced(first, last - first);
 }
 
-bool sameName(const QByteArray& utf8, const QString& name)
+// Whether UTF-8 text is ASCII, where it reads as Latin-1 does.
+bool isAscii(QByteArrayView utf8)
 {
+    return QtPrivate::isAscii(QLatin1StringView(utf8));
+}
+
+bool sameName(QByteArrayView utf8, const QString& name)
+{
+    // Names are nearly always ASCII, where folding the case is folding A-Z:
+    // compared so, with no conversion for each line of the file.
+    if (isAscii(utf8) && QtPrivate::isAscii(QStringView(name)))
+        return utf8.size() == name.size() && name.compare(QLatin1StringView(utf8), Qt::CaseInsensitive) == 0;
     return QString::fromUtf8(utf8).compare(name, Qt::CaseInsensitive) == 0;
 }
 
 // What a line is: a section header gives its name, a "key=value" line its key
-// and value; comments, blank lines and anything else give neither.
+// and value; comments, blank lines and anything else give neither. They are
+// views into the line, which must outlive them: nothing is copied.
 struct Parsed {
-    std::optional<QByteArray> section;
-    std::optional<QByteArray> key;
-    QByteArray value;
+    std::optional<QByteArrayView> section;
+    std::optional<QByteArrayView> key;
+    QByteArrayView value;
+    bool operator==(const Parsed&) const = default;
 };
 
-Parsed parseLine(const QByteArray& line, bool firstLine)
+Parsed parseLine(QByteArrayView text, bool firstLine)
 {
-    QByteArrayView text = line;
     if (firstLine && text.startsWith("\xEF\xBB\xBF"))
         text = text.sliced(3);
-    const QByteArray trimmed = trimmedBlanks(text);
+    const QByteArrayView trimmed = trimmedBlanks(text);
     Parsed parsed;
     if (trimmed.startsWith(';'))
         return parsed;
     if (trimmed.startsWith('[')) {
         const qsizetype close = trimmed.indexOf(']');
         if (close > 0)
-            parsed.section = trimmedBlanks(QByteArrayView(trimmed).sliced(1, close - 1));
+            parsed.section = trimmedBlanks(trimmed.sliced(1, close - 1));
         return parsed;
     }
     const qsizetype equals = trimmed.indexOf('=');
     if (equals < 0)
         return parsed;
-    parsed.key = trimmedBlanks(QByteArrayView(trimmed).first(equals));
-    parsed.value = trimmedBlanks(QByteArrayView(trimmed).sliced(equals + 1));
+    parsed.key = trimmedBlanks(trimmed.first(equals));
+    parsed.value = trimmedBlanks(trimmed.sliced(equals + 1));
     return parsed;
+}
+
+// Keeps in `line` what parseLine finds in it.
+template <class Line>
+void describe(Line& line, bool firstLine)
+{
+    const Parsed parsed = parseLine(line.text, firstLine);
+    const auto at = [&](QByteArrayView part) { return part.data() - line.text.constData(); };
+    line.sectionSize = line.keySize = -1;
+    if (parsed.section) {
+        line.sectionAt = at(*parsed.section);
+        line.sectionSize = parsed.section->size();
+    }
+    if (parsed.key) {
+        line.keyAt = at(*parsed.key);
+        line.keySize = parsed.key->size();
+        line.valueAt = at(parsed.value);
+        line.valueSize = parsed.value.size();
+    }
+}
+
+// What describe kept, as parseLine gives it.
+template <class Line>
+Parsed parsedOf(const Line& line)
+{
+    const QByteArrayView text = line.text;
+    Parsed parsed;
+    if (line.sectionSize >= 0)
+        parsed.section = text.sliced(line.sectionAt, line.sectionSize);
+    if (line.keySize >= 0) {
+        parsed.key = text.sliced(line.keyAt, line.keySize);
+        parsed.value = text.sliced(line.valueAt, line.valueSize);
+    }
+    return parsed;
+}
+
+// "key=value", made in one allocation.
+QByteArray keyValueLine(QByteArrayView key, QByteArrayView value)
+{
+    QByteArray line;
+    line.reserve(key.size() + 1 + value.size());
+    line += key;
+    line += '=';
+    line += value;
+    return line;
 }
 
 // A name or value with a line break (or a section name with a bracket, a key
@@ -126,6 +187,8 @@ ProfileFile ProfileFile::fromBytes(const QByteArray& bytes)
 {
     ProfileFile profile;
     profile.lines_ = splitLines<Line>(bytes);
+    for (qsizetype i = 0; i < profile.lines_.size(); ++i)
+        describe(profile.lines_[i], i == 0);
     return profile;
 }
 
@@ -137,7 +200,7 @@ QString ProfileFile::value(const QString& section, const QString& key, const QSt
     };
     bool inSection = false;
     for (qsizetype i = 0; i < lines_.size(); ++i) {
-        const Parsed parsed = parseLine(lines_[i].text, i == 0);
+        const Parsed parsed = parsedOf(lines_[i]);
         if (parsed.section) {
             inSection = sameName(*parsed.section, section);
             continue;
@@ -153,11 +216,19 @@ QHash<QString, QString> ProfileFile::values(const QString& section) const
     QHash<QString, QString> found;
     bool inSection = false;
     for (qsizetype i = 0; i < lines_.size(); ++i) {
-        const Parsed parsed = parseLine(lines_[i].text, i == 0);
+        const Parsed parsed = parsedOf(lines_[i]);
         if (parsed.section)
             inSection = sameName(*parsed.section, section);
         else if (inSection && parsed.key) {
-            const QString key = QString::fromUtf8(*parsed.key).toCaseFolded();
+            QString key = QString::fromUtf8(*parsed.key);
+            // Folding ASCII is lowering A-Z: done in place, with no copy.
+            if (isAscii(*parsed.key)) {
+                for (QChar& c : key)
+                    if (c >= u'A' && c <= u'Z')
+                        c = QChar(c.unicode() + 32);
+            } else {
+                key = key.toCaseFolded();
+            }
             if (!found.contains(key)) // the first of a key written twice
                 found.insert(key, QString::fromUtf8(parsed.value));
         }
@@ -170,7 +241,7 @@ bool ProfileFile::setValue(const QString& section, const QString& key, const QSt
     if (!writable(section, key, value))
         return false;
     // New lines use the file's own line ending.
-    QByteArray ending = "\n";
+    QByteArray ending = QByteArrayLiteral("\n");
     for (const Line& line : lines_) {
         if (!line.ending.isEmpty()) {
             ending = line.ending;
@@ -183,9 +254,9 @@ bool ProfileFile::setValue(const QString& section, const QString& key, const QSt
     qsizetype sectionLine = -1;
     qsizetype lastContent = -1;
     qsizetype keyLine = -1;
-    QByteArray keyText;
+    QByteArrayView keyText;
     for (qsizetype i = 0; i < lines_.size(); ++i) {
-        const Parsed parsed = parseLine(lines_[i].text, i == 0);
+        const Parsed parsed = parsedOf(lines_[i]);
         if (parsed.section) {
             if (sectionLine >= 0)
                 break;
@@ -208,34 +279,97 @@ bool ProfileFile::setValue(const QString& section, const QString& key, const QSt
         if (!lines_.isEmpty() && lines_.last().ending.isEmpty())
             lines_.last().ending = ending;
     };
+    const auto made = [&](QByteArray text) {
+        Line line{std::move(text), ending};
+        describe(line, false); // never the first line, or one that reads the same there
+        return line;
+    };
     if (keyLine >= 0) {
         // The key keeps its spelling in the file; only the value changes.
-        lines_[keyLine].text = keyText + '=' + newValue;
+        lines_[keyLine].text = keyValueLine(keyText, newValue);
+        describe(lines_[keyLine], keyLine == 0);
     } else if (sectionLine >= 0) {
         if (lastContent == lines_.size() - 1)
             terminateLast();
-        lines_.insert(lastContent + 1, {key.trimmed().toUtf8() + '=' + newValue, ending});
+        lines_.insert(lastContent + 1, made(keyValueLine(key.trimmed().toUtf8(), newValue)));
     } else {
         terminateLast();
         if (!lines_.isEmpty() && !trimmedBlanks(lines_.last().text).isEmpty())
-            lines_.append({{}, ending});
-        lines_.append({'[' + section.trimmed().toUtf8() + ']', ending});
-        lines_.append({key.trimmed().toUtf8() + '=' + newValue, ending});
+            lines_.append(made({}));
+        lines_.append(made('[' + section.trimmed().toUtf8() + ']'));
+        lines_.append(made(keyValueLine(key.trimmed().toUtf8(), newValue)));
     }
     return true;
 }
 
 QByteArray ProfileFile::bytes() const
 {
-    QByteArray data;
+    qsizetype size = 0;
     for (const Line& line : lines_)
-        data += line.text + line.ending;
+        size += line.text.size() + line.ending.size();
+    QByteArray data;
+    data.reserve(size);
+    for (const Line& line : lines_) {
+        data += line.text;
+        data += line.ending;
+    }
+    return data;
+}
+
+std::optional<QByteArray> ProfileFile::bytesToSave() const
+{
+    const QByteArray whole = bytes();
+    qsizetype excess = whole.size() - MaxBytes;
+    if (excess <= 0)
+        return whole;
+    // Lines the reader skips are dropped, the blank ones first, until the
+    // rest fits: a file we write is one we read again.
+    std::vector<bool> kept(std::size_t(lines_.size()), true);
+    const auto size = [&](qsizetype i) { return lines_[i].text.size() + lines_[i].ending.size(); };
+    for (const bool blanksOnly : {true, false}) {
+        for (qsizetype i = 0; excess > 0 && i < lines_.size(); ++i) {
+            if (!kept[std::size_t(i)])
+                continue;
+            const Parsed parsed = parsedOf(lines_[i]);
+            if (parsed.section || parsed.key)
+                continue;
+            QByteArrayView text = lines_[i].text;
+            if (i == 0 && text.startsWith("\xEF\xBB\xBF"))
+                text = text.sliced(3);
+            if (blanksOnly && !trimmedBlanks(text).isEmpty())
+                continue;
+            kept[std::size_t(i)] = false;
+            excess -= size(i);
+        }
+    }
+    // A byte order mark counts only on the first line: a line that would
+    // become first and read differently there keeps the old first line.
+    qsizetype first = 0;
+    while (first < lines_.size() && !kept[std::size_t(first)])
+        ++first;
+    if (first > 0 && first < lines_.size()
+        && parseLine(lines_[first].text, true) != parseLine(lines_[first].text, false)) {
+        kept[0] = true;
+        excess += size(0);
+    }
+    if (excess > 0)
+        return std::nullopt;
+    QByteArray data;
+    data.reserve(MaxBytes);
+    for (qsizetype i = 0; i < lines_.size(); ++i)
+        if (kept[std::size_t(i)]) {
+            data += lines_[i].text;
+            data += lines_[i].ending;
+        }
     return data;
 }
 
 bool ProfileFile::save(const QString& filePath) const
 {
-    return replaceable_ && QDir().mkpath(QFileInfo(filePath).absolutePath()) && writeFileWhole(filePath, bytes());
+    if (!replaceable_)
+        return false;
+    const std::optional<QByteArray> data = bytesToSave();
+    return data && QDir().mkpath(QFileInfo(filePath).absolutePath()) && writeFileWhole(filePath, *data);
 }
 
 QString readProfileString(const QString& filePath, const QString& section, const QString& key,

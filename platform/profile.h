@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace platform {
 
@@ -34,14 +35,27 @@ public:
     QHash<QString, QString> values(const QString& section) const;
     bool setValue(const QString& section, const QString& key, const QString& value);
     QByteArray bytes() const;
-    // Replaces the file whole (writeFileWhole). Refused when the file existed
-    // but could not be read: what we never read is never overwritten.
+    // What save writes: bytes(), or, when that is over MaxBytes and so would
+    // never be read back, bytes() less as many lines the reader skips as it
+    // takes to fit (blank lines first, then other lines that are neither
+    // section nor key, from the top). Every section and key reads as before.
+    // None when even that is too large.
+    std::optional<QByteArray> bytesToSave() const;
+    // Replaces the file whole (writeFileWhole) with bytesToSave(). Refused
+    // when the file existed but could not be read (what we never read is
+    // never overwritten), or when it would be too large to read back.
     bool save(const QString& filePath) const;
 
 private:
     struct Line {
         QByteArray text;   // without its line ending
         QByteArray ending; // "\n", "\r\n" or empty for a last line without one
+        // What the reader sees in text, found once when the line is made
+        // rather than at each look-up: where a section's name, or a key and
+        // its value, lie (a size of -1 for none).
+        qsizetype sectionAt = 0, sectionSize = -1;
+        qsizetype keyAt = 0, keySize = -1;
+        qsizetype valueAt = 0, valueSize = 0;
     };
     QList<Line> lines_;
     bool replaceable_ = true;

@@ -15,9 +15,16 @@ namespace {
 constexpr int ValueBufferChars = 16;
 constexpr std::array<int, 8> CardBacks{183, 184, 185, 186, 189, 191, 192, 193};
 
-QString CustomColourKey(int i)
+// Made once: every read and write of the file asks for each.
+const QString& CustomColourKey(int i)
 {
-    return QStringLiteral("CUSTCOLOR%1").arg(i);
+    static const std::array<QString, 16> keys = [] {
+        std::array<QString, 16> made;
+        for (std::size_t k = 0; k < made.size(); ++k)
+            made[k] = QStringLiteral("CUSTCOLOR%1").arg(k);
+        return made;
+    }();
+    return keys[std::size_t(i)];
 }
 
 } // namespace

@@ -221,6 +221,30 @@ TEST_F(ProfileTest, ASectionsValuesReadInOnePassAsKeyByKey)
     EXPECT_TRUE(file.values("Missing").isEmpty());
 }
 
+TEST_F(ProfileTest, NamesCompareAsTheirUtf8TextFoldedWhateverTheyHold)
+{
+    // ASCII names take a shorter way; every name matches just when its UTF-8
+    // text, case-folded, is the name asked for.
+    const struct {
+        QByteArray inFile;
+        QString asked;
+    } cases[] = {
+        {"SETTINGS", "settings"}, {"Settings", "SETTING"}, {"CUSTCOLOR1", "CUSTCOLOR10"},
+        {"K", QString(QChar(0x212A))}, {"\xE2\x84\xAA", "k"}, {"\xC3\x84rger", "\u00E4RGER"},
+        {"\xFF", QString(QChar(0xFFFD))}, {"a\xFF", "A"}, {"x y", "X Y"}, {"\xC3", "\u00C3"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.inFile.toStdString());
+        const bool same = QString::fromUtf8(c.inFile).compare(c.asked, Qt::CaseInsensitive) == 0;
+        const ProfileFile sections = ProfileFile::fromBytes("[" + c.inFile + "]\nk=1\n");
+        EXPECT_EQ(sections.value(c.asked, "K", "-", 16), same ? "1" : "-");
+        EXPECT_EQ(sections.values(c.asked).isEmpty(), !same);
+        const ProfileFile keys = ProfileFile::fromBytes("[s]\n" + c.inFile + "=1\n");
+        EXPECT_EQ(keys.value("S", c.asked, "-", 16), same ? "1" : "-");
+        EXPECT_EQ(keys.values("S").keys(), QStringList{QString::fromUtf8(c.inFile).toCaseFolded()});
+    }
+}
+
 TEST_F(ProfileTest, AFileOverTheLimitIsNeitherReadNorReplaced)
 {
     // At the limit, lines as short as they come, the key last: read whole.
@@ -237,6 +261,62 @@ TEST_F(ProfileTest, AFileOverTheLimitIsNeitherReadNorReplaced)
     EXPECT_EQ(read("SETTINGS", "CARD"), "dflt");
     EXPECT_FALSE(writeProfileString(path(), "SETTINGS", "CARD", "186"));
     EXPECT_EQ(readAll(path()), over);
+}
+
+TEST_F(ProfileTest, ASaveThatWouldPassTheLimitDropsWhatTheReaderSkipsOrIsRefused)
+{
+    // Read just under the limit, then given the keys quenby adds at exit: a
+    // file we write must read back, with every value as written.
+    QList<std::pair<QString, QString>> keys{{"COLOR", "255"}};
+    for (int i = 0; i < 16; ++i)
+        keys.append({QString("CUSTCOLOR%1").arg(i), QString::number(0x101010 * i)});
+    keys.append({{"CARD", "183"}, {"GAME", "801"}});
+    QByteArray written = "[SETTINGS]\n";
+    QHash<QString, QString> values;
+    for (const auto& [key, value] : keys) {
+        written += (key + '=' + value + '\n').toUtf8();
+        values.insert(key.toCaseFolded(), value);
+    }
+
+    const QByteArray settings = "[SETTINGS]\nCOLOR=255\n";
+    const auto under = [](const QByteArray& line, const QByteArray& tail) {
+        return line.repeated((ProfileFile::MaxBytes - 32 - tail.size()) / line.size()) + tail;
+    };
+    const struct {
+        const char* name;
+        QByteArray before;
+        bool saved;
+        QByteArray after; // when saved; empty: any with no blank line left
+    } cases[] = {
+        {"blank lines, the top ones go", QByteArray(ProfileFile::MaxBytes - 1 - settings.size(), '\n') + settings,
+         true, QByteArray(ProfileFile::MaxBytes - written.size(), '\n') + written},
+        {"comments, then blank lines", "[Other]\nx=1\n" + under("; a note\n", "\n\n\n" + settings), true, {}},
+        {"nothing the reader skips", settings + under("KEY=1\n", {}), false, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeAll(path(), c.before);
+        ProfileFile file = ProfileFile::load(path());
+        ASSERT_EQ(file.value("SETTINGS", "COLOR", "-", 16), "255");
+        for (const auto& [key, value] : keys)
+            ASSERT_TRUE(file.setValue("SETTINGS", key, value));
+        ASSERT_GT(file.bytes().size(), ProfileFile::MaxBytes);
+        ASSERT_EQ(file.save(path()), c.saved);
+        const QByteArray after = readAll(path());
+        if (!c.saved) {
+            EXPECT_EQ(after, c.before) << "the old file stays";
+            continue;
+        }
+        if (!c.after.isEmpty())
+            EXPECT_EQ(after, c.after);
+        else
+            EXPECT_FALSE(after.contains("\n\n")) << "blank lines go before comments";
+        EXPECT_LE(after.size(), ProfileFile::MaxBytes);
+        EXPECT_GT(after.size(), ProfileFile::MaxBytes - 9) << "only as many lines dropped as it takes";
+        const ProfileFile reread = ProfileFile::load(path());
+        EXPECT_EQ(reread.values("SETTINGS"), values);
+        EXPECT_EQ(reread.values("Other"), file.values("Other"));
+    }
 }
 
 TEST(ProfilePath, FollowsXdgConfigHome)

@@ -17,6 +17,7 @@ constexpr int TitleBitmap = 143;
 void CardDeck::CreateCards()
 {
     Cards.clear();
+    Cards.reserve(52);
     for (int suitCode : {suit::Spades, suit::Hearts, suit::Clubs, suit::Diamonds})
         for (int rankCode = rank::Ace; rankCode <= rank::Two; ++rankCode)
             Cards.push_back(std::make_unique<Card>(FaceBitmap(rankCode, suitCode), rankCode, suitCode));

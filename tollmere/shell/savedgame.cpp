@@ -72,9 +72,11 @@ void RestoreCards(GameTable& table, const SavedGame& saved)
         Card* card = table.Deck.Find(rankCode, suitCode);
         if (!card)
             continue;
-        // A card named twice moves: no card ever lies in two piles.
-        for (const auto& pile : frame->Piles)
-            pile->Remove(*card);
+        // A card named twice moves: no card ever lies in two piles. The
+        // cards are fresh, so only one named before can lie in one.
+        if (card->InPile)
+            for (const auto& pile : frame->Piles)
+                pile->Remove(*card);
         frame->At(index).AddTop(*card);
         card->FaceUp = faceUp;
     }
