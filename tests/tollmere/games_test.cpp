@@ -356,7 +356,9 @@ TEST(FortunesFavor, IsWonWhenStockWasteAndTableauAreEmpty)
 {
     Harness h;
     h.Start(GameId::FortunesFavor);
-    ClearAllBut(h, 2, {17});
+    ClearAllBut(h, 2, {16, 17});
+    DragTopOnto(h, 16, 5);
+    EXPECT_EQ(h.Wins(), 0) << "not while the last tableau pile holds a card";
     DragTopOnto(h, 17, 5);
     EXPECT_EQ(h.Wins(), 1);
     EXPECT_EQ(h.Config().Won[0], 1);
