@@ -100,6 +100,7 @@ void CQuenbyView::paintEvent(QPaintEvent* event)
         ReplaceSurface(table_);
         update();
     }
+    // Whatever changed is drawn from the table as it stands.
     table_.DirtyRect = {};
     if (!table_.TableSurface)
         return;

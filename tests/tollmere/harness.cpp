@@ -181,8 +181,9 @@ QImage Harness::ComposedWhole()
 {
     TableSurface fresh(Deck(), view_->size(), Table().GameId, Config().TableColour, Config().CardBackId,
                        view_->Surface()->Background.devicePixelRatio());
-    fresh.Paint(Rect::At(0, 0, view_->width(), view_->height()));
-    return fresh.Composition;
+    QImage whole = platform::makeSurface(view_->size(), fresh.Background.devicePixelRatio());
+    fresh.PaintOnto(whole, Rect::At(0, 0, view_->width(), view_->height()));
+    return whole;
 }
 
 ::testing::AssertionResult Harness::RepaintedWhole()
