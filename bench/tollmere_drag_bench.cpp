@@ -30,7 +30,7 @@ void DragRunOfSix(benchmark::State& state)
     TableSurface surface(deck, size, table.GameId, config.TableColour, config.CardBackId, ratio);
     QImage screen = platform::makeSurface(size, ratio);
     Rect dirty;
-    surface.Paint(Rect::At(0, 0, size.width(), size.height()));
+    surface.PaintOnto(screen, Rect::At(0, 0, size.width(), size.height()));
 
     // The whole first row, lifted by its first card's strip.
     const Pile& row = table.Frame()->At(0);

@@ -58,16 +58,6 @@ QImage windowPictureUnder(QPaintDevice* device, QPoint offset, QSize logicalSize
     if (origin.x() < 0 || origin.y() < 0 || origin.x() + size.width() > window->width()
         || origin.y() + size.height() > window->height() || size.isEmpty())
         return {};
-    // A picture not seen before (the first paint, a larger window) is about to
-    // be painted whole, and a window-sized one is a thousand pages or more:
-    // given their memory at once, they spare the first paint a fault apiece.
-    static const uchar* populated = nullptr;
-    static qsizetype populatedBytes = 0;
-    if (window->constBits() != populated || window->sizeInBytes() != populatedBytes) {
-        populatePages(*window);
-        populated = window->constBits();
-        populatedBytes = window->sizeInBytes();
-    }
     const qsizetype stride = window->bytesPerLine();
     QImage under(window->bits() + origin.y() * stride + qsizetype(origin.x()) * 4, size.width(), size.height(), stride,
                  window->format());

@@ -71,8 +71,7 @@ void paintSurface(QPainter& painter, const QImage& surface, const QRect& area);
 // `device` and `offset` are what the widget's redirected() reports. A null
 // image for anything else: a grab into a pixmap, a picture of another format
 // or ratio, a fractional ratio (where Qt places the widget on its own
-// rounding), or a widget not wholly inside the picture. A window picture
-// met for the first time has all its pages populated at once.
+// rounding), or a widget not wholly inside the picture.
 QImage windowPictureUnder(QPaintDevice* device, QPoint offset, QSize logicalSize, qreal ratio);
 
 } // namespace platform

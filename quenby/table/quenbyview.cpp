@@ -9,14 +9,14 @@
 #include <platform/density.h>
 
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
 #include <QResizeEvent>
 #include <QTimerEvent>
+#include <utility>
 
 namespace quenby {
 
-CQuenbyView::CQuenbyView(TableState& table, QWidget* parent) : QWidget(parent), table_(table), pacer_(this)
+CQuenbyView::CQuenbyView(TableState& table, QWidget* parent) : QWidget(parent), table_(table), painter_(this)
 {
     // Every paint covers its area from the off-screen picture: nothing is
     // ever erased first.
@@ -100,25 +100,14 @@ void CQuenbyView::paintEvent(QPaintEvent* event)
         ReplaceSurface(table_);
         update();
     }
+    // Whatever changed is drawn from the table as it stands.
+    table_.DirtyRect = {};
     if (!table_.TableSurface)
         return;
-    // Painted straight into the window's picture: what is asked for is
-    // composed there, and nothing else is touched.
     QPoint offset;
-    QImage window = platform::windowPictureUnder(redirected(&offset), offset, size(), table_.PixelRatio);
-    if (!window.isNull()) {
-        // A composition kept from another kind of paint is stale from now on.
-        table_.TableSurface->Composition = QImage();
-        table_.DirtyRect = {};
-        for (const QRect& area : event->region())
-            PaintOnto(table_, window, Rect::FromQRect(area).Intersected(table_.ClientRect()));
-        return;
-    }
-    // Otherwise through the composition, which is right everywhere once the
-    // dirty part is composed: whatever is asked for is a plain copy.
-    Paint(table_);
-    QPainter painter(this);
-    platform::paintSurface(painter, table_.TableSurface->Composed(), event->rect());
+    QPaintDevice* device = redirected(&offset);
+    painter_.Paint(*event, device, offset, ratio,
+                   [this](QImage& target, const Rect& area) { PaintOnto(table_, target, area); });
 }
 
 void CQuenbyView::resizeEvent(QResizeEvent* event)
@@ -162,10 +151,7 @@ void CQuenbyView::mouseMoveEvent(QMouseEvent* event)
     if (table_.GameTable.GameId != GameId::None) {
         const QPoint at = event->position().toPoint();
         Drag(table_, at.x(), at.y());
-        if (pacer_.Hold(table_.DirtyRect))
-            RepaintDirty();
-        else
-            table_.DirtyRect = {};
+        painter_.Move(std::exchange(table_.DirtyRect, {}));
     }
     QWidget::mouseMoveEvent(event);
 }
@@ -190,10 +176,8 @@ void CQuenbyView::mouseReleaseEvent(QMouseEvent* event)
 
 void CQuenbyView::timerEvent(QTimerEvent* event)
 {
-    if (pacer_.IsTimer(event->timerId())) {
-        RepaintDirty();
+    if (painter_.TimerEvent(*event))
         return;
-    }
     if (event->timerId() != timerId_ || timerId_ == 0) {
         QWidget::timerEvent(event);
         return;
@@ -215,13 +199,7 @@ bool CQuenbyView::event(QEvent* event)
     return QWidget::event(event);
 }
 
-void CQuenbyView::RepaintDirty()
-{
-    table_.DirtyRect.Unite(pacer_.Take());
-    const Rect dirty = table_.DirtyRect.Intersected(table_.ClientRect());
-    if (!dirty.IsEmpty())
-        repaint(platform::repaintArea(dirty, table_.PixelRatio));
-}
+void CQuenbyView::RepaintDirty() { painter_.RepaintNow(std::exchange(table_.DirtyRect, {})); }
 
 void CQuenbyView::StartTimer1()
 {

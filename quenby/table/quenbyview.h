@@ -8,7 +8,7 @@
 #include "settings.h"
 
 #include <platform/colour.h>
-#include <platform/framepacer.h>
+#include <platform/tablepainter.h>
 
 #include <QWidget>
 #include <functional>
@@ -56,8 +56,9 @@ public:
     // Cancel; tests put a stand-in here.
     std::function<int(QWidget* owner, int cardBackId, platform::ColorRef tableColour)> AskDeck;
 
-    // Paces a drag's repaints to the frames; tests set its clock.
-    platform::FramePacer& Pacer() { return pacer_; }
+    // Puts the table on the screen and paces a drag to the frames; tests set
+    // its clock.
+    platform::TablePainter& Painter() { return painter_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -69,15 +70,14 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    // "Invalidate without erasing and update at once", with what a drag held
-    // for its frame.
+    // The table's DirtyRect handed to the painter and repainted now.
     void RepaintDirty();
     void StartTimer1();
     void KillTimer1();
     bool Inside(const QMouseEvent* event) const;
 
     TableState& table_;
-    platform::FramePacer pacer_;
+    platform::TablePainter painter_;
     int timerId_ = 0;
     int timerWanted_ = 0;
 };

@@ -172,7 +172,7 @@ TEST(Drawing, ADragPaintsOnceAFrameAndCatchesUpWhenTheMotionStopsOrTheCardDrops)
 {
     test::TableHarness table;
     table.Start(GameId::Klondike);
-    platform::FramePacer& pacer = table.View().Pacer();
+    platform::TablePainter& pacer = table.View().Painter();
     const auto matchesWhole = [&table] { return table.Composed() == table.ComposedWhole(); };
     const QPoint from = test::TableHarness::CentreOf(table.Table().PaintList.Last()->Bounds);
     table.Press(from);
@@ -197,7 +197,7 @@ TEST(Drawing, ADragPaintsOnceAFrameAndCatchesUpWhenTheMotionStopsOrTheCardDrops)
     // A move due in a new frame paints with what was held before it.
     table.Move(from.x() - 30, from.y() + 40, true);
     ASSERT_TRUE(pacer.Holding());
-    now += platform::FramePacer::FrameMs;
+    now += platform::TablePainter::FrameMs;
     table.Move(from.x() - 35, from.y() + 90, true);
     EXPECT_FALSE(pacer.Holding());
     EXPECT_TRUE(matchesWhole());

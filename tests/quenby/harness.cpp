@@ -26,7 +26,7 @@ TableHarness::TableHarness(QSize client, platform::LocalTime clock)
     platform::setFixedLocalTime(clock);
     view_ = std::make_unique<CQuenbyView>(*state_);
     // Each move comes a frame after the last, as a steady drag's do.
-    view_->Pacer().Now = [this] { return frameClock_; };
+    view_->Painter().Now = [this] { return frameClock_; };
     view_->resize(client);
     view_->show();
     // Let the window's activation and first paint happen now, not in the
@@ -64,7 +64,7 @@ void TableHarness::Release(int x, int y) { QTest::mouseRelease(view_.get(), Qt::
 
 void TableHarness::Move(int x, int y, bool buttonDown)
 {
-    frameClock_ += platform::FramePacer::FrameMs;
+    frameClock_ += platform::TablePainter::FrameMs;
     const QPointF local(x, y);
     QMouseEvent event(QEvent::MouseMove, local, local, view_->mapToGlobal(local), Qt::NoButton,
                       buttonDown ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
@@ -303,7 +303,7 @@ QImage TableHarness::Composed() const
     if (!state_->TableSurface)
         return {};
     const QImage window = Window();
-    return window.isNull() ? state_->TableSurface->Composition.copy() : window.copy();
+    return window.isNull() ? view_->Painter().Composition().copy() : window.copy();
 }
 
 QImage TableHarness::ComposedWhole()

@@ -418,7 +418,7 @@ TEST(Painting, MovesHeldForTheirFrameAreCaughtUpByTheTimerOrTheDrop)
 {
     Harness h;
     h.Start(GameId::BeleagueredCastle);
-    platform::FramePacer& pacer = h.View().Pacer();
+    platform::TablePainter& pacer = h.View().Painter();
     // A clock that stands still: every move after the pick-up is inside its frame.
     pacer.Now = [] { return qint64(0); };
     QRandomGenerator random(11);

@@ -68,7 +68,7 @@ void Harness::MakeView()
 {
     view_ = std::make_unique<CSolView>(dir_.filePath(QStringLiteral("Tollmere.cfg")));
     // Each move comes a frame after the last, as a steady drag's do.
-    view_->Pacer().Now = [this] { return frameClock_; };
+    view_->Painter().Now = [this] { return frameClock_; };
     view_->ShowWin = [this] { ++wins_; };
 }
 
@@ -94,7 +94,7 @@ void Harness::Release(QPoint at) { QTest::mouseRelease(view_.get(), Qt::LeftButt
 
 void Harness::Move(QPoint at, bool buttonDown)
 {
-    frameClock_ += platform::FramePacer::FrameMs;
+    frameClock_ += platform::TablePainter::FrameMs;
     const QPointF local(at);
     QMouseEvent event(QEvent::MouseMove, local, local, view_->mapToGlobal(local), Qt::NoButton,
                       buttonDown ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
@@ -174,15 +174,16 @@ QImage Harness::Window() const { return hidpi::WindowPicture(*view_); }
 QImage Harness::Composed() const
 {
     const QImage window = Window();
-    return window.isNull() ? view_->Surface()->Composition.copy() : window.copy();
+    return window.isNull() ? view_->Painter().Composition().copy() : window.copy();
 }
 
 QImage Harness::ComposedWhole()
 {
     TableSurface fresh(Deck(), view_->size(), Table().GameId, Config().TableColour, Config().CardBackId,
                        view_->Surface()->Background.devicePixelRatio());
-    fresh.Paint(Rect::At(0, 0, view_->width(), view_->height()));
-    return fresh.Composition;
+    QImage whole = platform::makeSurface(view_->size(), fresh.Background.devicePixelRatio());
+    fresh.PaintOnto(whole, Rect::At(0, 0, view_->width(), view_->height()));
+    return whole;
 }
 
 ::testing::AssertionResult Harness::RepaintedWhole()

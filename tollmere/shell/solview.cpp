@@ -10,7 +10,6 @@
 
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
 #include <QResizeEvent>
 #include <QTimerEvent>
@@ -85,23 +84,21 @@ void CSolView::RebuildTable()
     surface_ = std::make_unique<TableSurface>(*deck_, size(), table_->GameId, config_.TableColour, config_.CardBackId,
                                               platform::surfaceRatio(devicePixelRatioF()));
     table_->Layout(width(), height());
-    dirty_ = {};
 }
 
 void CSolView::OnInitialUpdate()
 {
     RebuildTable();
-    RepaintWhole();
+    painter_.RepaintWhole();
 }
 
 void CSolView::StartGame(int gameId)
 {
     table_.reset();
-    dirty_ = Rect::At(0, 0, width(), height());
     table_ = std::make_unique<GameTable>(*deck_, gameId);
     table_->Layout(width(), height());
     RebuildTable();
-    RepaintWhole();
+    painter_.RepaintWhole();
     config_.CountPlay(gameId);
 }
 
@@ -112,7 +109,7 @@ bool CSolView::LoadGame(const QString& path)
         return false;
     StartGame(saved->GameId);
     RestoreCards(*table_, *saved);
-    RepaintWhole();
+    painter_.RepaintWhole();
     return true;
 }
 
@@ -121,8 +118,9 @@ bool CSolView::SaveGameTo(const QString& path)
     // Cards still held (their release fell outside the window) go home first,
     // so that every card is in the file.
     if (GameFrame* frame = table_->Frame(); frame && frame->DragPile) {
-        frame->ReturnHeld(dirty_);
-        RepaintDirty();
+        Rect dirty;
+        frame->ReturnHeld(dirty);
+        painter_.RepaintNow(dirty);
     }
     return SaveGame(*table_, path);
 }
@@ -159,7 +157,7 @@ void CSolView::OnColor()
     if (AskColour && AskColour(colour, config_.CustomColours)) {
         config_.TableColour = colour;
         RebuildTable();
-        RepaintWhole();
+        painter_.RepaintWhole();
     }
 }
 
@@ -168,7 +166,7 @@ void CSolView::OnDecks()
     if (AskDeck)
         AskDeck();
     RebuildTable();
-    RepaintWhole();
+    painter_.RepaintWhole();
 }
 
 void CSolView::OnRecord()
@@ -189,26 +187,10 @@ void CSolView::paintEvent(QPaintEvent* event)
         RebuildTable();
         update();
     }
-    // Painted straight into the window's picture: what is asked for is
-    // composed there, and nothing else is touched.
     QPoint offset;
-    QImage window = platform::windowPictureUnder(redirected(&offset), offset, size(), ratio);
-    if (!window.isNull()) {
-        // A composition kept from another kind of paint is stale from now on.
-        surface_->Composition = QImage();
-        dirty_ = {};
-        for (const QRect& area : event->region())
-            surface_->PaintOnto(window, Rect::FromQRect(area).Intersected(Rect::At(0, 0, width(), height())));
-        return;
-    }
-    // Otherwise through the composition, which is right everywhere once the
-    // dirty part is composed: whatever is asked for is a plain copy.
-    if (dirty_.IsEmpty() || surface_->Composition.isNull())
-        dirty_ = Rect::At(0, 0, width(), height());
-    surface_->Paint(dirty_);
-    dirty_ = {};
-    QPainter painter(this);
-    platform::paintSurface(painter, surface_->Composition, event->rect());
+    QPaintDevice* device = redirected(&offset);
+    painter_.Paint(*event, device, offset, ratio,
+                   [this](QImage& target, const Rect& area) { surface_->PaintOnto(target, area); });
 }
 
 void CSolView::resizeEvent(QResizeEvent* event)
@@ -216,7 +198,7 @@ void CSolView::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     if (surface_) {
         RebuildTable();
-        RepaintWhole();
+        painter_.RepaintWhole();
     }
 }
 
@@ -231,8 +213,9 @@ void CSolView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && Inside(event)) {
         const QPoint at = event->position().toPoint();
-        table_->PickUp(dirty_, at.x(), at.y());
-        RepaintDirty();
+        Rect dirty;
+        table_->PickUp(dirty, at.x(), at.y());
+        painter_.RepaintNow(dirty);
     }
     QWidget::mousePressEvent(event);
 }
@@ -241,9 +224,9 @@ void CSolView::mouseMoveEvent(QMouseEvent* event)
 {
     if (Inside(event)) {
         const QPoint at = event->position().toPoint();
-        table_->Drag(dirty_, at.x(), at.y());
-        if (pacer_.Hold(dirty_))
-            RepaintDirty();
+        Rect dirty;
+        table_->Drag(dirty, at.x(), at.y());
+        painter_.Move(dirty);
     }
     QWidget::mouseMoveEvent(event);
 }
@@ -252,8 +235,9 @@ void CSolView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && Inside(event)) {
         const QPoint at = event->position().toPoint();
-        table_->Drop(dirty_, at.x(), at.y());
-        RepaintDirty();
+        Rect dirty;
+        table_->Drop(dirty, at.x(), at.y());
+        painter_.RepaintNow(dirty);
         // One win per deal: the dialog once, then the table stays won.
         if (table_->Won == 0 && table_->WinTest(config_) == 1) {
             if (ShowWin)
@@ -266,33 +250,15 @@ void CSolView::mouseReleaseEvent(QMouseEvent* event)
 
 void CSolView::timerEvent(QTimerEvent* event)
 {
-    if (pacer_.IsTimer(event->timerId()))
-        RepaintDirty();
-    else
+    if (!painter_.TimerEvent(*event))
         QWidget::timerEvent(event);
 }
 
 bool CSolView::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate && surface_ && isVisible())
-        RepaintWhole();
+        painter_.RepaintWhole();
     return QWidget::event(event);
-}
-
-void CSolView::RepaintDirty()
-{
-    dirty_.Unite(pacer_.Take());
-    const Rect area = dirty_.Intersected(Rect::At(0, 0, width(), height()));
-    if (!area.IsEmpty())
-        repaint(platform::repaintArea(area, surface_ ? surface_->Background.devicePixelRatio() : 1));
-    else
-        dirty_ = {};
-}
-
-void CSolView::RepaintWhole()
-{
-    dirty_ = {};
-    repaint();
 }
 
 } // namespace tollmere

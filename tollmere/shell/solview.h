@@ -8,7 +8,7 @@
 
 #include <games/carddeck.h>
 #include <games/gametable.h>
-#include <platform/framepacer.h>
+#include <platform/tablepainter.h>
 
 #include <QString>
 #include <QWidget>
@@ -30,10 +30,10 @@ public:
     GameTable& Table() { return *table_; }
     CardDeck& Deck() { return *deck_; }
     TableSurface* Surface() { return surface_.get(); }
-    Rect& DirtyRect() { return dirty_; }
     bool MayWriteConfig() const { return mayWriteConfig_; }
-    // Paces a drag's repaints to the frames; tests set its clock.
-    platform::FramePacer& Pacer() { return pacer_; }
+    // Puts the table on the screen and paces a drag to the frames; tests set
+    // its clock.
+    platform::TablePainter& Painter() { return painter_; }
 
     // The initial update (start-up, and again after a new document): the
     // table rebuilt for the game in play and repainted whole.
@@ -80,10 +80,6 @@ protected:
 private:
     // A new surface for the client size, and the game laid out in it.
     void RebuildTable();
-    // Repaints DirtyRect, with what a drag held for its frame, now
-    // ("invalidate without erasing, update at once").
-    void RepaintDirty();
-    void RepaintWhole();
     bool Inside(const QMouseEvent* event) const;
 
     QString configPath_;
@@ -92,8 +88,7 @@ private:
     std::unique_ptr<CardDeck> deck_;
     std::unique_ptr<GameTable> table_;
     std::unique_ptr<TableSurface> surface_;
-    Rect dirty_;
-    platform::FramePacer pacer_{this};
+    platform::TablePainter painter_{this};
 };
 
 } // namespace tollmere

@@ -46,18 +46,6 @@ const QImage& TableSurface::FaceOf(const Card& card)
     return ratio == 1 ? card.Face : LoadImage(card.FaceId, ratio);
 }
 
-Rect TableSurface::Paint(const Rect& area)
-{
-    const QSize size = platform::logicalSize(Background);
-    const Rect visible = area.Intersected(Rect::At(0, 0, size.width(), size.height()));
-    if (visible.IsEmpty())
-        return {};
-    if (Composition.isNull())
-        Composition = platform::makeSurface(size, Background.devicePixelRatio());
-    PaintOnto(Composition, visible);
-    return visible;
-}
-
 void TableSurface::PaintOnto(QImage& target, const Rect& area)
 {
     // Every card meeting the area is composed in paint order, clipped to it

@@ -1,7 +1,7 @@
 #pragma once
-// The off-screen picture of the table: a background of the table colour with
-// the outlines of the game's pile places, and a composition onto which the
-// cards touching a repaint rectangle are copied before it goes to the screen.
+// The off-screen table: a background of the table colour with the outlines of
+// the game's pile places, over which the cards touching a repaint rectangle
+// are composed onto the picture the view paints.
 #include <games/carddeck.h>
 #include <platform/colour.h>
 
@@ -22,17 +22,12 @@ public:
     TableSurface(const CardDeck& deck, QSize client, int gameId, platform::ColorRef tableColour, int cardBackId,
                  qreal ratio = 1);
 
-    // Recomposes `area` of the table: the background, then the cards that
-    // meet it, in paint order. Returns the part of Composition to copy to the
-    // screen. The composition is made on first use: where the table is
-    // composed straight onto the window's own picture it is never needed.
-    Rect Paint(const Rect& area);
-    // The same composition of `area` onto `target`, a picture of the client
-    // area at this surface's ratio.
+    // Composes `area` of the table onto `target`, a picture of the client
+    // area at this surface's ratio: the background, then the cards that meet
+    // it, in paint order.
     void PaintOnto(QImage& target, const Rect& area);
 
     QImage Background;
-    QImage Composition;
     QImage BackImage;
 
 private:
