@@ -6,8 +6,11 @@
 # these folders that makes none of its own the headers of `qt_gtest_main`
 # when it links GoogleTest, else those of `platform` when it links that (itself
 # or through a library of ours); a target that links neither (the sound
-# generator, the start-up benchmarks) reads its few headers itself.
+# generator, the start-up benchmarks) reads its few headers itself. The
+# installer's folders take those of `setupkit_core`, Qt Core's alone, which
+# its loaded libraries (compiled as position-independent code) can share.
 set(TW_HEADER_FOLDERS platform tools quenby tollmere tests bench)
+set(TW_INSTALLER_FOLDERS setup setupkit)
 
 # tw_moc_without_headers(target...): the targets' moc files compile without
 # the precompiled headers. A target that declares no QObject has an empty moc
@@ -59,23 +62,32 @@ function(tw_targets_below dir result)
   set(${result} ${targets} PARENT_SCOPE)
 endfunction()
 
-function(tw_share_headers)
-  set(targets)
-  foreach(folder IN LISTS TW_HEADER_FOLDERS)
-    tw_targets_below(${PROJECT_SOURCE_DIR}/${folder} more)
-    list(APPEND targets ${more})
+# The targets below `folders` that make no headers of their own and reuse
+# none yet; a target that makes its own gets its moc file compiled without.
+function(tw_header_takers result)
+  set(takers)
+  foreach(folder IN LISTS ARGN)
+    tw_targets_below(${PROJECT_SOURCE_DIR}/${folder} targets)
+    foreach(target IN LISTS targets)
+      get_target_property(type ${target} TYPE)
+      get_target_property(own ${target} PRECOMPILE_HEADERS)
+      get_target_property(reused ${target} PRECOMPILE_HEADERS_REUSE_FROM)
+      if(NOT type MATCHES "^(STATIC_LIBRARY|SHARED_LIBRARY|EXECUTABLE)$" OR reused)
+        continue()
+      endif()
+      if(own)
+        tw_moc_without_headers(${target})
+      else()
+        list(APPEND takers ${target})
+      endif()
+    endforeach()
   endforeach()
+  set(${result} ${takers} PARENT_SCOPE)
+endfunction()
+
+function(tw_share_headers)
+  tw_header_takers(targets ${TW_HEADER_FOLDERS})
   foreach(target IN LISTS targets)
-    get_target_property(type ${target} TYPE)
-    get_target_property(own ${target} PRECOMPILE_HEADERS)
-    get_target_property(reused ${target} PRECOMPILE_HEADERS_REUSE_FROM)
-    if(NOT type MATCHES "^(STATIC_LIBRARY|EXECUTABLE)$" OR reused)
-      continue()
-    endif()
-    if(own)
-      tw_moc_without_headers(${target})
-      continue()
-    endif()
     tw_links(${target} GTest::gtest tests)
     tw_links(${target} platform programs)
     if(tests)
@@ -84,5 +96,9 @@ function(tw_share_headers)
       tw_reuse_headers(platform ${target})
     endif()
   endforeach()
+  tw_header_takers(installer ${TW_INSTALLER_FOLDERS})
+  if(installer)
+    tw_reuse_headers(setupkit_core ${installer})
+  endif()
 endfunction()
 cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL tw_share_headers)
