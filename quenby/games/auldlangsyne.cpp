@@ -13,7 +13,7 @@ namespace kind { constexpr int Foundation = FoundationKind, Tableau = 300; }
 
 // Four foundations, then four tableau piles, each under the foundation of
 // its column.
-constexpr PileSpec Piles[] = {
+constexpr PileEntry Piles[] = {
     {kind::Foundation, {-150, -100}}, {kind::Foundation, {-75, -100}}, //
     {kind::Foundation, {4, -100}},    {kind::Foundation, {80, -100}},  //
     {kind::Tableau, {-150, 5}}, {kind::Tableau, {-75, 5}}, {kind::Tableau, {4, 5}}, {kind::Tableau, {80, 5}},

@@ -13,7 +13,7 @@ namespace quenby {
 namespace kind { constexpr int Foundation = FoundationKind, Waste = 200, Reserve = 400, Tableau = 500; }
 
 // Reserve, four foundations, four tableau piles, waste.
-constexpr PileSpec Piles[] = {
+constexpr PileEntry Piles[] = {
     {kind::Reserve, {-240, -48}},
     {kind::Foundation, {-150, -150}}, {kind::Foundation, {-75, -150}}, //
     {kind::Foundation, {4, -150}},    {kind::Foundation, {80, -150}},  //

@@ -12,7 +12,7 @@ namespace quenby {
 namespace kind { constexpr int Foundation = FoundationKind, Bouquet = 200, Bed = 500; }
 
 // Four foundations, six beds, the bouquet: its fan has no outline.
-constexpr PileSpec Piles[] = {
+constexpr PileEntry Piles[] = {
     {kind::Foundation, {-149, -150}}, {kind::Foundation, {-73, -150}}, //
     {kind::Foundation, {3, -150}},    {kind::Foundation, {79, -150}},  //
     {kind::Bed, {-225, -48}}, {kind::Bed, {-149, -48}}, {kind::Bed, {-73, -48}}, //

@@ -166,9 +166,9 @@ void OneCardGame::Drag(TableState& table, int x, int y) { DragHeld(table, Held, 
 
 void CreatePiles(TableState& table, const GameLayout& layout)
 {
-    for (const PileSpec& spec : layout.piles) {
-        auto* pile = new Pile(spec.kind);
-        pile->PileNumber = spec.number;
+    for (const PileEntry& entry : layout.piles) {
+        auto* pile = new Pile(entry.kind);
+        pile->PileNumber = entry.number;
         table.GameTable.Piles.AddTail(pile);
     }
 }

@@ -21,7 +21,7 @@ struct Place {
 };
 // One pile of a game: its kind, its place, its number (0 in the games that
 // number none) and whether the background outlines its place.
-struct PileSpec {
+struct PileEntry {
     int kind;
     Place place;
     int number = 0;
@@ -31,7 +31,7 @@ struct PileSpec {
 // stock's place: what the deal creates, the relayout places and the
 // background outlines.
 struct GameLayout {
-    std::span<const PileSpec> piles;
+    std::span<const PileEntry> piles;
     std::optional<Place> stock;
 };
 

@@ -14,7 +14,7 @@ namespace kind { constexpr int Clock = 500; }
 
 // Twelve o'clock, then clockwise round the face, the centre last. Each pile's
 // number is the rank that belongs to it; the face has no outlines.
-constexpr PileSpec Piles[] = {
+constexpr PileEntry Piles[] = {
     {kind::Clock, {-35, -205}, 12, false},  {kind::Clock, {41, -167}, 1, false},
     {kind::Clock, {117, -101}, 2, false},   {kind::Clock, {193, -48}, 3, false},
     {kind::Clock, {117, 5}, 4, false},      {kind::Clock, {41, 71}, 5, false},

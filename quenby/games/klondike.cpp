@@ -11,7 +11,7 @@ namespace kind { constexpr int Foundation = FoundationKind, Waste = 200, Hand = 
 
 // Four foundations, seven columns 76 pixels apart, then the waste, which is
 // the last pile.
-constexpr PileSpec Piles[] = {
+constexpr PileEntry Piles[] = {
     {kind::Foundation, {-35, -205}}, {kind::Foundation, {41, -205}}, //
     {kind::Foundation, {117, -205}}, {kind::Foundation, {193, -205}}, //
     {kind::Column, {-263, -99}}, {kind::Column, {-187, -99}}, {kind::Column, {-111, -99}}, {kind::Column, {-35, -99}},

@@ -14,7 +14,7 @@ namespace kind { constexpr int Foundation = FoundationKind, Tableau = 500; }
 
 // The foundations (numbers 1-4), the upper row (5-8), the lower row (9-12);
 // a lower-row pile's number is its foundation's plus 8.
-constexpr PileSpec Piles[] = {
+constexpr PileEntry Piles[] = {
     {kind::Foundation, {-150, -48}, 1}, {kind::Foundation, {-75, -48}, 2}, //
     {kind::Foundation, {4, -48}, 3},    {kind::Foundation, {80, -48}, 4},  //
     {kind::Tableau, {-150, -149}, 5},   {kind::Tableau, {-75, -149}, 6},   //

@@ -14,7 +14,7 @@ namespace kind { constexpr int Foundation = FoundationKind, Waste = 200, Carpet 
 // The foundations in the four corners (top left, top right, bottom left,
 // bottom right), never outlined; the carpet row by row from the top, each row
 // left to right; then the waste.
-constexpr PileSpec Piles[] = {
+constexpr PileEntry Piles[] = {
     {kind::Foundation, {-268, -205}, 0, false}, {kind::Foundation, {201, -205}, 0, false}, //
     {kind::Foundation, {-268, 108}, 0, false},  {kind::Foundation, {201, 108}, 0, false},  //
     {kind::Carpet, {-187, -200}}, {kind::Carpet, {-111, -200}}, {kind::Carpet, {-35, -200}}, //

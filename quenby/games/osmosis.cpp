@@ -13,7 +13,7 @@ namespace kind { constexpr int Row = FoundationKind, Waste = 200, Reserve = 500;
 
 // The four rows, row 1 at the top, then the four reserves at the rows'
 // heights, then the waste.
-constexpr PileSpec Piles[] = {
+constexpr PileEntry Piles[] = {
     {kind::Row, {4, -200}, 1}, {kind::Row, {4, -99}, 2}, {kind::Row, {4, 2}, 3}, {kind::Row, {4, 103}, 4},
     {kind::Reserve, {-75, -200}}, {kind::Reserve, {-75, -99}}, {kind::Reserve, {-75, 2}}, {kind::Reserve, {-75, 103}},
     {kind::Waste, {-160, -99}},

@@ -81,7 +81,7 @@ void DrawTitle(TableSurface& surface, QPoint centre)
 void DrawPlaces(TableSurface& surface, const TableState& table, const GameLayout& layout)
 {
     const QPoint centre = table.Centre();
-    for (const PileSpec& pile : layout.piles)
+    for (const PileEntry& pile : layout.piles)
         if (pile.outlined)
             surface.Steps.push_back({BackgroundStep::Is::Outline,
                                      QRect(centre.x() + pile.place.dx, centre.y() + pile.place.dy, CardWidth, CardHeight),
