@@ -146,6 +146,40 @@ std::vector<Card*> HeldCards(const GameObject& game)
     return held;
 }
 
+namespace {
+
+// The held card's or the Hand's top-left corner and grab offset.
+std::optional<std::pair<QPoint, QPoint>> Grip(const GameObject& game)
+{
+    std::optional<std::pair<QPoint, QPoint>> grip;
+    std::visit(
+        [&](const auto& play) {
+            if constexpr (requires { play.Held; }) {
+                if (play.Held)
+                    grip.emplace(QPoint(play.Held->Left(), play.Held->Top()), play.Held->GrabOffset);
+            } else if constexpr (requires { play.Hand; }) {
+                if (play.Hand)
+                    grip.emplace(QPoint(play.Hand->Bounds.left, play.Hand->Bounds.top), play.Hand->GrabOffset);
+            }
+        },
+        game);
+    return grip;
+}
+
+} // namespace
+
+std::optional<QPoint> HeldGrabOffset(const GameObject& game)
+{
+    const auto grip = Grip(game);
+    return grip ? std::optional<QPoint>(grip->second) : std::nullopt;
+}
+
+std::optional<QPoint> HeldPointer(const GameObject& game)
+{
+    const auto grip = Grip(game);
+    return grip ? std::optional<QPoint>(grip->first + grip->second) : std::nullopt;
+}
+
 bool HoldsWholeDeck(const TableState& table)
 {
     // No game, no deck to account for: the carousel shows the stock's cards.
