@@ -148,18 +148,25 @@ std::vector<Card*> HeldCards(const GameObject& game)
 
 namespace {
 
-// The held card's or the Hand's top-left corner and grab offset.
-std::optional<std::pair<QPoint, QPoint>> Grip(const GameObject& game)
+// How the held card or the Hand is held: its top-left corner, the grab
+// offset and the pile it came from.
+struct Grip {
+    QPoint corner;
+    QPoint offset;
+    const Pile* from;
+};
+std::optional<Grip> GripOf(const GameObject& game)
 {
-    std::optional<std::pair<QPoint, QPoint>> grip;
+    std::optional<Grip> grip;
     std::visit(
         [&](const auto& play) {
             if constexpr (requires { play.Held; }) {
                 if (play.Held)
-                    grip.emplace(QPoint(play.Held->Left(), play.Held->Top()), play.Held->GrabOffset);
+                    grip = Grip{{play.Held->Left(), play.Held->Top()}, play.Held->GrabOffset, play.Held->ReturnPile};
             } else if constexpr (requires { play.Hand; }) {
                 if (play.Hand)
-                    grip.emplace(QPoint(play.Hand->Bounds.left, play.Hand->Bounds.top), play.Hand->GrabOffset);
+                    grip = Grip{{play.Hand->Bounds.left, play.Hand->Bounds.top}, play.Hand->GrabOffset,
+                                play.Hand->ReturnPile};
             }
         },
         game);
@@ -170,14 +177,20 @@ std::optional<std::pair<QPoint, QPoint>> Grip(const GameObject& game)
 
 std::optional<QPoint> HeldGrabOffset(const GameObject& game)
 {
-    const auto grip = Grip(game);
-    return grip ? std::optional<QPoint>(grip->second) : std::nullopt;
+    const auto grip = GripOf(game);
+    return grip ? std::optional<QPoint>(grip->offset) : std::nullopt;
 }
 
 std::optional<QPoint> HeldPointer(const GameObject& game)
 {
-    const auto grip = Grip(game);
-    return grip ? std::optional<QPoint>(grip->first + grip->second) : std::nullopt;
+    const auto grip = GripOf(game);
+    return grip ? std::optional<QPoint>(grip->corner + grip->offset) : std::nullopt;
+}
+
+const Pile* HeldReturnPile(const GameObject& game)
+{
+    const auto grip = GripOf(game);
+    return grip ? grip->from : nullptr;
 }
 
 bool HoldsWholeDeck(const TableState& table)

@@ -34,6 +34,8 @@ std::vector<Card*> HeldCards(const GameObject& game);
 // corner, and where that pointer now is; nullopt when nothing is held.
 std::optional<QPoint> HeldGrabOffset(const GameObject& game);
 std::optional<QPoint> HeldPointer(const GameObject& game);
+// The pile the held cards go back to; null when nothing is held.
+const Pile* HeldReturnPile(const GameObject& game);
 
 // The game's piles, created and appended to the pile list in layout order.
 void CreatePiles(TableState& table, const GameLayout& layout);

@@ -25,6 +25,8 @@ CQuenbyView::CQuenbyView(TableState& table, QWidget* parent) : QWidget(parent), 
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Table"));
+    platform::ExposeTable(this, &reader_);
     if (!table_.TablePalette)
         table_.TablePalette = TablePalette::Build();
     AskDeck = [](QWidget* owner, int cardBackId, platform::ColorRef tableColour) {
@@ -71,6 +73,7 @@ void CQuenbyView::StartGame(GameId id)
     NewGame(table_, id);
     table_.DirtyRect = table_.ClientRect();
     RepaintDirty();
+    platform::TableReset(this);
 }
 
 void CQuenbyView::SetTableColour(platform::ColorRef colour)
@@ -144,7 +147,9 @@ void CQuenbyView::mousePressEvent(QMouseEvent* event)
         keys_.RingShown = false;
         UpdateRing();
     }
+    const TableReader::Moment before = reader_.Now();
     OnPress(event->position().toPoint());
+    reader_.Tell(this, before, true, false);
     QWidget::mousePressEvent(event);
 }
 
@@ -164,7 +169,9 @@ void CQuenbyView::mouseReleaseEvent(QMouseEvent* event)
         QWidget::mouseReleaseEvent(event);
         return;
     }
+    const TableReader::Moment before = reader_.Now();
     OnRelease(event->position().toPoint());
+    reader_.Tell(this, before, false, false);
     QWidget::mouseReleaseEvent(event);
 }
 
@@ -223,15 +230,26 @@ void CQuenbyView::keyPressEvent(QKeyEvent* event)
         return;
     }
     keys_.RingShown = true;
+    const TableReader::Focus focus = reader_.KeyFocus();
+    const TableReader::Moment before = reader_.Now();
+    bool press = false;
     for (const MouseStep& step : *steps) {
         switch (step.kind) {
-        case MouseStep::Is::Press: OnPress(step.at); break;
+        case MouseStep::Is::Press:
+            OnPress(step.at);
+            press = true;
+            break;
         case MouseStep::Is::Move: OnMove(step.at, false); break;
         case MouseStep::Is::Release: OnRelease(step.at); break;
         }
     }
     UpdateRing();
     RepaintDirty();
+    if (!steps->empty())
+        reader_.Tell(this, before, press, true);
+    const TableReader::Focus now = reader_.KeyFocus();
+    if (now.pile != focus.pile || now.card != focus.card)
+        platform::FocusChanged(this);
 }
 
 bool CQuenbyView::focusNextPrevChild(bool next)

@@ -6,6 +6,7 @@
 #include "gameid.h"
 
 #include "settings.h"
+#include "tablereader.h"
 
 #include <games/keyplay.h>
 #include <platform/colour.h>
@@ -97,6 +98,7 @@ private:
     int timerId_ = 0;
     int timerWanted_ = 0;
     KeyPlay keys_;
+    TableReader reader_{table_, keys_};
 };
 
 } // namespace quenby

@@ -4,6 +4,9 @@
 #include "games_b_moves.h"
 
 #include <games/keyplay.h>
+#include <table/tablereader.h>
+
+#include <QAccessible>
 
 #include <QTest>
 
@@ -244,6 +247,7 @@ TEST(Keyboard, AClockGameWonByTheMouseIsWonAlikeByKeysAlone)
     PlayTheClock(keys, [&](int from, int to) { KeyMove(keys, from, to); });
     EXPECT_EQ(TableText(keys), byMouse);
     EXPECT_TRUE(keys.Table().FocusRing.IsEmpty()) << "no ring over the dance";
+    EXPECT_EQ(Said(keys), "You won!");
 
     // The dance takes no keys.
     const std::string won = TableText(keys);
@@ -326,6 +330,96 @@ TEST(Keyboard, TheRingShowsFromTheFirstKeyUntilTheMouseAndRepaintsWhole)
     EXPECT_TRUE(h.Table().FocusRing.IsEmpty()) << "a mouse press hides it";
     EXPECT_TRUE(RepaintedWhole(h));
     EXPECT_EQ(h.Composed(), untouched);
+}
+
+// ---- What a screen reader reads ----------------------------------------------
+
+QAccessibleInterface* Reader(TableHarness& h) { return QAccessible::queryAccessibleInterface(&h.View()); }
+
+// The line said last: the announcement follows the places.
+QString Said(TableHarness& h)
+{
+    QAccessibleInterface* table = Reader(h);
+    return table->childCount() > int(TablePlaces(h.Table()).size())
+               ? table->child(table->childCount() - 1)->text(QAccessible::Name)
+               : QString();
+}
+
+QString TopName(TableHarness& h, int pile) { return NameOf(TopOf(h, pile)); }
+
+TEST(Reader, EveryPlaceReadsByNameWithWhatLiesOnIt)
+{
+    const struct {
+        GameId game;
+        int child;
+        std::function<QString(TableHarness&)> name;
+        int cards; // a fanned pile's children
+    } rows[] = {
+        {GameId::Klondike, 0, [](TableHarness&) { return QString("Stock: 24 cards"); }, 0},
+        {GameId::Klondike, 1, [](TableHarness&) { return QString("Foundation 1: empty"); }, 0},
+        {GameId::Klondike, 7, [](TableHarness& h) { return "Column 3: " + TopName(h, 6) + " on top, 3 cards, 2 face down"; }, 3},
+        {GameId::Klondike, 12, [](TableHarness&) { return QString("Waste: empty"); }, 0},
+        {GameId::GranniesClock, 0, [](TableHarness&) { return QString("Hour 12: 4 cards"); }, 0},
+        {GameId::GranniesClock, 1, [](TableHarness&) { return QString("Hour 1: 4 cards"); }, 0},
+        {GameId::GranniesClock, 12, [](TableHarness& h) { return "Centre: " + TopName(h, 12) + " on top, 4 cards, 3 face down"; }, 0},
+        {GameId::FlowerGarden, 10, [](TableHarness& h) { return "Bouquet: " + TopName(h, 10) + " on top, 16 cards"; }, 16},
+        {GameId::FlowerGarden, 4, [](TableHarness& h) { return "Bed 1: " + TopName(h, 4) + " on top, 6 cards"; }, 0},
+        {GameId::Osmosis, 1, [](TableHarness& h) { return "Row 1: " + TopName(h, 0) + " on top, 1 card"; }, 1},
+        {GameId::Osmosis, 5, [](TableHarness& h) { return "Reserve 1: " + TopName(h, 4) + " on top, 4 cards"; }, 0},
+        {GameId::Canfield, 1, [](TableHarness& h) { return "Reserve: " + TopName(h, 0) + " on top, 13 cards"; }, 0},
+        {GameId::LittleSpider, 9, [](TableHarness& h) { return "Lower 1: " + TopName(h, 8) + " on top, 1 card"; }, 0},
+        {GameId::MagicCarpet, 24, [](TableHarness& h) { return "Carpet 20: " + TopName(h, 23) + " on top, 1 card"; }, 0},
+        {GameId::AuldLangSyne, 5, [](TableHarness&) { return QString("Tableau 1: empty"); }, 0},
+    };
+    for (const auto& row : rows) {
+        TableHarness h;
+        StartGame(h, row.game);
+        QAccessibleInterface* place = Reader(h)->child(row.child);
+        ASSERT_NE(place, nullptr);
+        EXPECT_EQ(place->text(QAccessible::Name), row.name(h));
+        EXPECT_EQ(place->childCount(), row.cards) << place->text(QAccessible::Name).toStdString();
+    }
+
+    // A column reads card by card, bottom first, its face-down cards unnamed.
+    TableHarness h;
+    StartGame(h, GameId::Klondike);
+    QAccessibleInterface* column = Reader(h)->child(7);
+    EXPECT_EQ(column->child(0)->text(QAccessible::Name), "face-down card");
+    EXPECT_EQ(column->child(2)->text(QAccessible::Name), TopName(h, 6));
+}
+
+TEST(Reader, TheFocusIsFollowedAndEachKeyedMoveIsSaid)
+{
+    TableHarness h;
+    StartGame(h, GameId::Klondike);
+    h.Put(Face(1, Spades), h.PileAt(4));
+    h.Put(Face(5, Hearts), h.PileAt(5));
+    Relayout(h.Table());
+    h.Redraw();
+    QAccessibleInterface* table = Reader(h);
+    EXPECT_EQ(table->focusChild(), table->child(0)) << "the stock, first";
+
+    const struct {
+        std::vector<Qt::Key> keys;
+        const char* said;
+        int focus;
+    } steps[] = {
+        {{Qt::Key_Space}, "1 card dealt", 0},
+        {{Qt::Key_Down}, "1 card dealt", 5},
+        {{Qt::Key_Space}, "Holding the Ace of Spades", 5},
+        {{Qt::Key_Up, Qt::Key_Right, Qt::Key_Right}, "Holding the Ace of Spades", 1},
+        {{Qt::Key_Space}, "Ace of Spades to Foundation 1", 1},
+        {{Qt::Key_Down, Qt::Key_Left, Qt::Key_Left, Qt::Key_Space, Qt::Key_Escape}, "The Five of Hearts went back", 6},
+        {{Qt::Key_Space, Qt::Key_Up, Qt::Key_Space}, "Not allowed: the Five of Hearts went back", 12},
+        {{Qt::Key_Shift}, "Not allowed: the Five of Hearts went back", 12},
+    };
+    for (const auto& step : steps) {
+        for (const Qt::Key key : step.keys)
+            Key(h, key);
+        EXPECT_EQ(Said(h), step.said);
+        EXPECT_EQ(table->focusChild(), table->child(step.focus)) << step.said;
+    }
+    EXPECT_EQ(table->child(1)->text(QAccessible::Name), "Foundation 1: Ace of Spades on top, 1 card");
 }
 
 } // namespace
