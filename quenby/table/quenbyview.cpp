@@ -25,8 +25,9 @@ CQuenbyView::CQuenbyView(TableState& table, QWidget* parent) : QWidget(parent), 
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Table"));
+    // Before anything asks for the view's accessible object, which is then kept.
     platform::ExposeTable(this, &reader_);
+    setAccessibleName(QStringLiteral("Table"));
     if (!table_.TablePalette)
         table_.TablePalette = TablePalette::Build();
     AskDeck = [](QWidget* owner, int cardBackId, platform::ColorRef tableColour) {
