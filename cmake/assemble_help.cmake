@@ -1,7 +1,8 @@
 # Joins the help pieces into one HTML file:
 #   cmake -DOUTPUT=<file> -DHELP_DIR=<dir> -DGAMES=a,b,... -P assemble_help.cmake
-# The contents list links the mouse topic, every game topic present (in the given
-# menu order, titled by its first heading) and the options topic.
+# The contents list links the mouse topic, the keyboard topic where there is
+# one, every game topic present (in the given menu order, titled by its first
+# heading) and the options topic.
 function(read_piece name var)
   file(READ "${HELP_DIR}/${name}.html" text)
   set(${var} "${text}" PARENT_SCOPE)
@@ -13,6 +14,12 @@ read_piece(options options)
 read_piece(footer footer)
 
 set(contents "<ul>\n<li><a href=\"#mouse\">Playing with the mouse</a></li>\n")
+set(keyboard "")
+if(EXISTS "${HELP_DIR}/keyboard.html")
+  read_piece(keyboard keyboard)
+  string(APPEND contents "<li><a href=\"#keyboard\">Keyboard</a></li>\n")
+  set(keyboard "<hr>\n${keyboard}")
+endif()
 set(topics "")
 string(REPLACE "," ";" GAMES "${GAMES}")
 foreach(game IN LISTS GAMES)
@@ -29,5 +36,5 @@ foreach(game IN LISTS GAMES)
 endforeach()
 string(APPEND contents "<li><a href=\"#options\">Options</a></li>\n</ul>\n")
 
-file(WRITE "${OUTPUT}.tmp" "${header}${contents}<hr>\n${mouse}${topics}<hr>\n${options}${footer}")
+file(WRITE "${OUTPUT}.tmp" "${header}${contents}<hr>\n${mouse}${keyboard}${topics}<hr>\n${options}${footer}")
 file(RENAME "${OUTPUT}.tmp" "${OUTPUT}")
