@@ -64,15 +64,15 @@ bool Along(Fan fan, int key)
 }
 
 // Where a press lifts what the focus names: the focused card's visible part,
-// else the top card, else the place itself.
+// a fan's top card, or the middle of the place (where the cards lie even
+// while the carousel has drifted them off it).
 QPoint PressPoint(const TablePlace& place, int card)
 {
-    if (!place.pile)
-        return CentreOf(place.rect);
-    if (card >= 0)
+    if (place.pile && card >= 0)
         return CentreOf(VisibleParts(*place.pile, place.fan)[std::size_t(card)]);
-    const Card* top = place.pile->Top();
-    return CentreOf(top ? top->Bounds : place.rect);
+    if (place.pile && place.fan != Fan::None && place.pile->Top())
+        return CentreOf(place.pile->Top()->Bounds);
+    return CentreOf(place.rect);
 }
 
 } // namespace
@@ -85,7 +85,8 @@ std::vector<TablePlace> TablePlaces(const TableState& table)
             if constexpr (IsGame<decltype(game)>) {
                 if (game.Layout.stock) {
                     const Rect stock = table.GameTable.Stock.GetRect();
-                    places.push_back({QCoreApplication::translate("quenby", "Stock"), nullptr, Fan::None, stock, stock});
+                    const QString name = QCoreApplication::translate("quenby", "Stock");
+                    places.push_back({name, nullptr, Fan::None, stock, stock});
                 }
                 const std::size_t first = places.size();
                 for (const Pile* pile : table.GameTable.Piles)
@@ -174,10 +175,10 @@ std::optional<std::vector<MouseStep>> KeyPlay::Move(const TableState& table, int
     const std::optional<QPoint> grab = HeldGrabOffset(table.GameTable.Game);
     if (!grab)
         return std::vector<MouseStep>{};
-    // The held cards are carried over the pile's top card, or its place, as a
+    // The held cards are carried over a fan's top card, or the place, as a
     // drag there would lay them.
     const TablePlace target = TablePlaces(table)[std::size_t(place)];
-    const Card* top = target.pile ? target.pile->Top() : nullptr;
+    const Card* top = target.pile && target.fan != Fan::None ? target.pile->Top() : nullptr;
     const QPoint corner = top ? QPoint(top->Left(), top->Top()) : QPoint(target.rect.left, target.rect.top);
     return std::vector<MouseStep>{{MouseStep::Is::Move, corner + *grab}};
 }

@@ -76,10 +76,12 @@ platform::AccessiblePile TableReader::Pile(int index) const
                                        place.pile->Count(), faceDown);
     if (place.fan != Fan::None) {
         const std::vector<Rect> parts = VisibleParts(*place.pile, place.fan);
+        // The pile's list runs top first; the reader's bottom first.
         std::size_t i = parts.size();
-        for (const Card* card : place.pile->Cards) // top first; the list runs bottom first
-            pile.cards.insert(pile.cards.begin(), {card->IsFaceDown(back) ? platform::FaceDownCardName() : NameOf(*card),
-                                                   parts[--i].ToQRect()});
+        for (const Card* card : place.pile->Cards) {
+            const QString name = card->IsFaceDown(back) ? platform::FaceDownCardName() : NameOf(*card);
+            pile.cards.insert(pile.cards.begin(), {name, parts[--i].ToQRect()});
+        }
     }
     return pile;
 }
