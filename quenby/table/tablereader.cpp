@@ -97,7 +97,6 @@ TableReader::Moment TableReader::Now() const
     Moment moment;
     for (int i = 0; i < PileCount(); ++i)
         moment.names.push_back(Pile(i).name);
-    moment.held = {};
     for (const Card* card : HeldCards(table_.GameTable.Game))
         moment.held.push_back(card);
     moment.from = HeldReturnPile(table_.GameTable.Game);
