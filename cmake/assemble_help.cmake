@@ -1,11 +1,12 @@
 # Joins the help pieces into one HTML file:
 #   cmake -DOUTPUT=<file> -DHELP_DIR=<dir> -DGAMES=a,b,... [-DFALLBACK_DIR=<dir>] -P assemble_help.cmake
-# The contents list links the mouse topic, every game topic present (in the given
-# menu order), and the options topic, each titled by its first heading or by a
-# "<!-- contents: Title -->" note before it. Notes at the top of a piece are
-# for its writers and translators and are left out of the help file. A
-# translation's folder takes any piece it lacks from FALLBACK_DIR (the English
-# pieces), so its help is never missing a topic.
+# The contents list links the mouse topic, the keyboard topic where there is
+# one, every game topic present (in the given menu order) and the options
+# topic, each titled by its first heading or by a "<!-- contents: Title -->"
+# note before it. Notes at the top of a piece are for its writers and
+# translators and are left out of the help file. A translation's folder takes
+# any piece it lacks from FALLBACK_DIR (the English pieces), so its help is
+# never missing a topic.
 function(piece_path name var)
   set(path "${HELP_DIR}/${name}.html")
   if(NOT EXISTS "${path}" AND DEFINED FALLBACK_DIR)
@@ -58,6 +59,14 @@ read_piece(footer footer)
 
 contents_line("${mouse}" "${mouse_TITLE}" mouse line)
 set(contents "<ul>\n${line}")
+set(keyboard "")
+piece_path(keyboard path)
+if(EXISTS "${path}")
+  read_piece(keyboard keyboard)
+  contents_line("${keyboard}" "${keyboard_TITLE}" keyboard line)
+  string(APPEND contents "${line}")
+  set(keyboard "<hr>\n${keyboard}")
+endif()
 set(topics "")
 string(REPLACE "," ";" GAMES "${GAMES}")
 foreach(game IN LISTS GAMES)
@@ -73,5 +82,5 @@ endforeach()
 contents_line("${options}" "${options_TITLE}" options line)
 string(APPEND contents "${line}</ul>\n")
 
-file(WRITE "${OUTPUT}.tmp" "${header}${contents}<hr>\n${mouse}${topics}<hr>\n${options}${footer}")
+file(WRITE "${OUTPUT}.tmp" "${header}${contents}<hr>\n${mouse}${keyboard}${topics}<hr>\n${options}${footer}")
 file(RENAME "${OUTPUT}.tmp" "${OUTPUT}")
