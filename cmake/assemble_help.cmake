@@ -1,5 +1,7 @@
 # Joins the help pieces into one HTML file:
 #   cmake -DOUTPUT=<file> -DHELP_DIR=<dir> -DGAMES=a,b,... [-DFALLBACK_DIR=<dir>] -P assemble_help.cmake
+# The header and footer pieces hold the first and last words of the page,
+# whose html, head and body come from here, titled as the header's heading.
 # The contents list links the mouse topic, the keyboard topic where there is
 # one, every game topic present (in the given menu order) and the options
 # topic, each titled by its first heading or by a "<!-- contents: Title -->"
@@ -82,5 +84,11 @@ endforeach()
 contents_line("${options}" "${options_TITLE}" options line)
 string(APPEND contents "${line}</ul>\n")
 
-file(WRITE "${OUTPUT}.tmp" "${header}${contents}<hr>\n${mouse}${keyboard}${topics}<hr>\n${options}${footer}")
+string(REGEX MATCH "<h1><a name=\"contents\"></a>([^<]+)</h1>" heading "${header}")
+if(NOT heading)
+  message(FATAL_ERROR "header.html has no <h1><a name=\"contents\"></a>Title</h1>")
+endif()
+set(page "<html>\n<head>\n<meta charset=\"utf-8\">\n<title>${CMAKE_MATCH_1}</title>\n</head>\n<body>\n")
+file(WRITE "${OUTPUT}.tmp"
+     "${page}${header}${contents}<hr>\n${mouse}${keyboard}${topics}<hr>\n${options}${footer}</body>\n</html>\n")
 file(RENAME "${OUTPUT}.tmp" "${OUTPUT}")
