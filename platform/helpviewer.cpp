@@ -6,7 +6,9 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -128,7 +130,34 @@ void showHelp(QWidget* owner, const QString& helpFile, const QString& anchor)
 
 QString helpFilePath(const QString& fileName)
 {
-    const QString found = findFileIn(fileName, programFileFolders());
+    return helpFilePath(fileName, QLocale::system().uiLanguages(), programFileFolders());
+}
+
+QString helpFilePath(const QString& fileName, const QStringList& languages, const QStringList& folders)
+{
+    const QFileInfo name(fileName);
+    const QString base = (name.path() == u"." ? QString() : name.path() + u'/') + name.completeBaseName();
+    const QString suffix = name.suffix().isEmpty() ? QString() : u'.' + name.suffix();
+    const auto usable = [](const QString& path) {
+        const QFileInfo info(path);
+        return !path.isEmpty() && info.isReadable() && info.size() > 0;
+    };
+    static const QRegularExpression plainTag(QStringLiteral("^[A-Za-z0-9]+(_[A-Za-z0-9]+)*$"));
+    for (QString tag : languages) {
+        tag.replace(u'-', u'_');
+        if (!plainTag.match(tag).hasMatch())
+            continue; // never a name that reaches another folder
+        const QString language = tag.section(u'_', 0, 0).toLower();
+        if (language == u"en" || language == u"c" || language == u"posix")
+            break;
+        const QStringList variants = tag == language ? QStringList{tag} : QStringList{tag, language};
+        for (const QString& variant : variants) {
+            const QString found = findFileIn(base + u'.' + variant + suffix, folders);
+            if (usable(found))
+                return found;
+        }
+    }
+    const QString found = findFileIn(fileName, folders);
     return found.isEmpty() ? QCoreApplication::applicationDirPath() + u'/' + fileName : found;
 }
 

@@ -6,6 +6,8 @@ source "$(dirname "$0")/../e2e/lib.sh"
 help=$2
 [[ -f $help && ! -e $(dirname "$QUENBY")/$(basename "$help") ]] || fail "the help file must lie away from the program"
 
+# The English help is the one checked: no desktop language may choose another.
+export LC_ALL=C.UTF-8 LANGUAGE=
 start_xvfb
 TABLE_RGB="srgb(128,0,128)"
 start_quenby

@@ -5,6 +5,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -120,4 +121,47 @@ TEST(HelpViewer, TopicsHistoryAndMissingFile)
 TEST(HelpViewer, FileBesideTheProgram)
 {
     EXPECT_EQ(helpFilePath("QUENBY.HTM"), QCoreApplication::applicationDirPath() + "/QUENBY.HTM");
+}
+
+TEST(HelpViewer, FileForThePlayersLanguages)
+{
+    QTemporaryDir dir;
+    const auto make = [&](const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    make("quenby.html", "English");
+    make("quenby.de.html", "Deutsch");
+    make("quenby.fr.html", "Français");
+    make("quenby.pt_BR.html", "Português do Brasil");
+    make("quenby.it.html", ""); // broken: passed over
+    QDir(dir.path()).mkdir("quenby.es.html"); // not a file: passed over
+
+    const struct {
+        QStringList languages;
+        const char* chosen;
+    } rows[] = {
+        {{"de-DE"}, "quenby.de.html"},
+        {{"de"}, "quenby.de.html"},
+        {{"fr-CA", "de-DE"}, "quenby.fr.html"},
+        {{"nl-NL", "fr"}, "quenby.fr.html"},
+        {{"it-IT", "de-DE"}, "quenby.de.html"},
+        {{"es-ES"}, "quenby.html"},
+        {{"pt-BR"}, "quenby.pt_BR.html"},
+        {{"pt-PT"}, "quenby.html"},
+        {{"en-US", "de-DE"}, "quenby.html"},
+        {{"en-GB"}, "quenby.html"},
+        {{"C", "fr"}, "quenby.html"},
+        {{"../quenby", "de"}, "quenby.de.html"},
+        {{}, "quenby.html"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(helpFilePath("quenby.html", row.languages, {dir.path()}), dir.filePath(row.chosen))
+            << row.languages.join(u',').toStdString();
+
+    // The translation may lie in a later folder than the English file.
+    QTemporaryDir share;
+    QFile::rename(dir.filePath("quenby.de.html"), share.filePath("quenby.de.html"));
+    EXPECT_EQ(helpFilePath("quenby.html", {"de-CH"}, {dir.path(), share.path()}), share.filePath("quenby.de.html"));
 }
