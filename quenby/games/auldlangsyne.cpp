@@ -25,7 +25,10 @@ bool IsTableau(const Pile& pile) { return pile.PileKind == kind::Tableau; }
 
 } // namespace
 
-const GameLayout AuldLangSyneGame::Layout{Piles, Place{-230, 5}};
+// What the player calls the piles.
+constexpr PileRole Roles[] = {{"Foundation", 4}, {"Tableau", 4}};
+
+const GameLayout AuldLangSyneGame::Layout{Piles, Place{-230, 5}, Roles};
 
 // ---- Deal ------------------------------------------------------------------
 

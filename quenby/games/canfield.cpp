@@ -38,7 +38,10 @@ void ShowPileAgain(TableState& table, Pile& pile)
 
 } // namespace
 
-const GameLayout CanfieldGame::Layout{Piles, Place{-75, 53}};
+// What the player calls the piles.
+constexpr PileRole Roles[] = {{"Reserve"}, {"Foundation", 4}, {"Tableau", 4}, {"Waste"}};
+
+const GameLayout CanfieldGame::Layout{Piles, Place{-75, 53}, Roles};
 
 // ---- Deal ----------------------------------------------------------------
 

@@ -51,7 +51,10 @@ Card* BouquetCardAt(Pile& bouquet, int x, int y)
 
 } // namespace
 
-const GameLayout FlowerGardenGame::Layout{Piles, std::nullopt};
+// What the player calls the piles.
+constexpr PileRole Roles[] = {{"Foundation", 4}, {"Bed", 6}, {"Bouquet", 1, Fan::Right}};
+
+const GameLayout FlowerGardenGame::Layout{Piles, std::nullopt, Roles};
 
 // ---- Deal ------------------------------------------------------------------
 

@@ -146,6 +146,53 @@ std::vector<Card*> HeldCards(const GameObject& game)
     return held;
 }
 
+namespace {
+
+// How the held card or the Hand is held: its top-left corner, the grab
+// offset and the pile it came from.
+struct Grip {
+    QPoint corner;
+    QPoint offset;
+    const Pile* from;
+};
+std::optional<Grip> GripOf(const GameObject& game)
+{
+    std::optional<Grip> grip;
+    std::visit(
+        [&](const auto& play) {
+            if constexpr (requires { play.Held; }) {
+                if (play.Held)
+                    grip = Grip{{play.Held->Left(), play.Held->Top()}, play.Held->GrabOffset, play.Held->ReturnPile};
+            } else if constexpr (requires { play.Hand; }) {
+                if (play.Hand)
+                    grip = Grip{{play.Hand->Bounds.left, play.Hand->Bounds.top}, play.Hand->GrabOffset,
+                                play.Hand->ReturnPile};
+            }
+        },
+        game);
+    return grip;
+}
+
+} // namespace
+
+std::optional<QPoint> HeldGrabOffset(const GameObject& game)
+{
+    const auto grip = GripOf(game);
+    return grip ? std::optional<QPoint>(grip->offset) : std::nullopt;
+}
+
+std::optional<QPoint> HeldPointer(const GameObject& game)
+{
+    const auto grip = GripOf(game);
+    return grip ? std::optional<QPoint>(grip->corner + grip->offset) : std::nullopt;
+}
+
+const Pile* HeldReturnPile(const GameObject& game)
+{
+    const auto grip = GripOf(game);
+    return grip ? grip->from : nullptr;
+}
+
 bool HoldsWholeDeck(const TableState& table)
 {
     // No game, no deck to account for: the carousel shows the stock's cards.

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -29,6 +30,12 @@ bool HoldsWholeDeck(const TableState& table);
 // The cards the game in play holds (its Held card or Klondike's Hand), top
 // first.
 std::vector<Card*> HeldCards(const GameObject& game);
+// Where the pointer holding them grabbed the held cards, from their top-left
+// corner, and where that pointer now is; nullopt when nothing is held.
+std::optional<QPoint> HeldGrabOffset(const GameObject& game);
+std::optional<QPoint> HeldPointer(const GameObject& game);
+// The pile the held cards go back to; null when nothing is held.
+const Pile* HeldReturnPile(const GameObject& game);
 
 // The game's piles, created and appended to the pile list in layout order.
 void CreatePiles(TableState& table, const GameLayout& layout);

@@ -27,12 +27,24 @@ struct PileEntry {
     int number = 0;
     bool outlined = true;
 };
+// How a pile spreads its cards: each shows a strip of the card beneath.
+enum class Fan { None, Down, Right };
+// What the player calls a run of `count` piles in creation order ("Column"
+// for seven piles reads "Column 1" to "Column 7"; a run of one pile is not
+// numbered), and how they fan. `byNumber` numbers them by PileNumber instead.
+struct PileRole {
+    const char* name;
+    int count = 1;
+    Fan fan = Fan::None;
+    bool byNumber = false;
+};
 // A game's piles in creation order and, for the games that use one, the
 // stock's place: what the deal creates, the relayout places and the
-// background outlines.
+// background outlines; and the piles' names, for the keyboard and the reader.
 struct GameLayout {
     std::span<const PileEntry> piles;
     std::optional<Place> stock;
+    std::span<const PileRole> roles;
 };
 
 // ---- The held card -----------------------------------------------------------

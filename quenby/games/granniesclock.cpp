@@ -30,7 +30,10 @@ constexpr int CardsPerHour = 4;
 
 } // namespace
 
-const GameLayout GranniesClockGame::Layout{Piles, std::nullopt};
+// What the player calls the piles.
+constexpr PileRole Roles[] = {{"Hour", 12, Fan::None, true}, {"Centre"}};
+
+const GameLayout GranniesClockGame::Layout{Piles, std::nullopt, Roles};
 
 // ---- Deal ----------------------------------------------------------------
 

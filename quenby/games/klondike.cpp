@@ -19,7 +19,10 @@ constexpr PileEntry Piles[] = {
     {kind::Waste, {-187, -205}},
 };
 
-const GameLayout KlondikeGame::Layout{Piles, Place{-263, -205}};
+// What the player calls the piles.
+constexpr PileRole Roles[] = {{"Foundation", 4}, {"Column", 7, Fan::Down}, {"Waste"}};
+
+const GameLayout KlondikeGame::Layout{Piles, Place{-263, -205}, Roles};
 
 // ---- Deal ---------------------------------------------------------------------
 

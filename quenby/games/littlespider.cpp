@@ -60,7 +60,10 @@ bool MayStartFoundation(const Card& card, const PileRefList& foundations)
 
 } // namespace
 
-const GameLayout LittleSpiderGame::Layout{Piles, Place{-236, -48}};
+// What the player calls the piles.
+constexpr PileRole Roles[] = {{"Foundation", 4}, {"Upper", 4}, {"Lower", 4}};
+
+const GameLayout LittleSpiderGame::Layout{Piles, Place{-236, -48}, Roles};
 
 // ---- Deal ----------------------------------------------------------------
 

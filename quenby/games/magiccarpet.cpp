@@ -34,7 +34,10 @@ bool IsWaste(const Pile& pile) { return pile.PileKind == kind::Waste; }
 
 } // namespace
 
-const GameLayout MagicCarpetGame::Layout{Piles, Place{-278, 2}};
+// What the player calls the piles.
+constexpr PileRole Roles[] = {{"Foundation", 4}, {"Carpet", 20}, {"Waste"}};
+
+const GameLayout MagicCarpetGame::Layout{Piles, Place{-278, 2}, Roles};
 
 // ---- Deal ------------------------------------------------------------------
 

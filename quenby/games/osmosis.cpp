@@ -50,7 +50,10 @@ bool RankLiesIn(const Pile& row, const Card& card)
 
 } // namespace
 
-const GameLayout OsmosisGame::Layout{Piles, Place{-160, 2}};
+// What the player calls the piles.
+constexpr PileRole Roles[] = {{"Row", 4, Fan::Right}, {"Reserve", 4}, {"Waste"}};
+
+const GameLayout OsmosisGame::Layout{Piles, Place{-160, 2}, Roles};
 
 // ---- Deal ------------------------------------------------------------------
 

@@ -18,6 +18,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     icon->setObjectName(QStringLiteral("icon"));
     icon->setPixmap(QGuiApplication::windowIcon().pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop);
+    icon->setAccessibleName(QStringLiteral("Quenby icon"));
 
     auto* text = new QVBoxLayout;
     for (const char* line : {"Quenby", "Version 2.0", "Tablewright Patience", "Copyright \u00A9 Tablewright"}) {

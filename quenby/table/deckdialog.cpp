@@ -28,6 +28,11 @@ DeckDialog::DeckDialog(int cardBackId, platform::ColorRef tableColour, QWidget* 
         if (const auto image = LoadCardImage(back))
             list_->AddPicture(back, image->At(devicePixelRatioF()));
     list_->Select(cardBackId);
+    // The cells are pictures without text: each says which back it is.
+    list_->setAccessibleName(QStringLiteral("Card backs"));
+    for (int i = 0; i < list_->count(); ++i)
+        list_->item(i)->setData(Qt::AccessibleTextRole,
+                                QStringLiteral("Card back %1 of %2").arg(i + 1).arg(list_->count()));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setGeometry(units.Rect(17, 95, 50, 15));

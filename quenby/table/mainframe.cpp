@@ -51,7 +51,10 @@ CMainFrame::CMainFrame(CQuenbyDoc& doc, QWidget* parent)
     : QMainWindow(parent), SettingsPath(platform::profilePath(QString::fromLatin1(SettingsFileName))), doc_(doc)
 {
     setObjectName(QStringLiteral("MainFrame"));
-    view_ = new CQuenbyView(doc_.Table(), this);
+    // Made without a parent and then placed: a reader asks for the view's
+    // accessible object as soon as it has a parent, and keeps what it got;
+    // by then the view must describe its table.
+    view_ = new CQuenbyView(doc_.Table());
     setCentralWidget(view_);
     BuildMenus();
     connect(&doc_, &CQuenbyDoc::TitleChanged, this, &CMainFrame::UpdateCaption);

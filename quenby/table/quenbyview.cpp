@@ -8,6 +8,7 @@
 #include <games/frame.h>
 #include <platform/density.h>
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QResizeEvent>
@@ -23,6 +24,10 @@ CQuenbyView::CQuenbyView(TableState& table, QWidget* parent) : QWidget(parent), 
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    // Before anything asks for the view's accessible object, which is then kept.
+    platform::ExposeTable(this, &reader_);
+    setAccessibleName(QStringLiteral("Table"));
     if (!table_.TablePalette)
         table_.TablePalette = TablePalette::Build();
     AskDeck = [](QWidget* owner, int cardBackId, platform::ColorRef tableColour) {
@@ -64,9 +69,12 @@ void CQuenbyView::StartGame(GameId id)
 {
     KillTimer1();
     timerWanted_ = 0;
+    keys_.Reset();
+    table_.FocusRing = {};
     NewGame(table_, id);
     table_.DirtyRect = table_.ClientRect();
     RepaintDirty();
+    platform::TableReset(this);
 }
 
 void CQuenbyView::SetTableColour(platform::ColorRef colour)
@@ -117,6 +125,7 @@ void CQuenbyView::resizeEvent(QResizeEvent* event)
     table_.PixelRatio = platform::surfaceRatio(devicePixelRatioF());
     if (table_.TableSurface) {
         ReplaceSurface(table_);
+        UpdateRing();
         RepaintDirty();
     }
 }
@@ -134,11 +143,14 @@ void CQuenbyView::mousePressEvent(QMouseEvent* event)
         QWidget::mousePressEvent(event);
         return;
     }
-    if (table_.GameTable.GameId != GameId::None) {
-        const QPoint at = event->position().toPoint();
-        PickUp(table_, at.x(), at.y());
-        RepaintDirty();
+    // The mouse is back: the ring goes until the next key.
+    if (keys_.RingShown) {
+        keys_.RingShown = false;
+        UpdateRing();
     }
+    const TableReader::Moment before = reader_.Now();
+    OnPress(event->position().toPoint());
+    reader_.Tell(this, before, true, false);
     QWidget::mousePressEvent(event);
 }
 
@@ -148,11 +160,7 @@ void CQuenbyView::mouseMoveEvent(QMouseEvent* event)
         QWidget::mouseMoveEvent(event);
         return;
     }
-    if (table_.GameTable.GameId != GameId::None) {
-        const QPoint at = event->position().toPoint();
-        Drag(table_, at.x(), at.y());
-        painter_.Move(std::exchange(table_.DirtyRect, {}));
-    }
+    OnMove(event->position().toPoint(), true);
     QWidget::mouseMoveEvent(event);
 }
 
@@ -162,16 +170,103 @@ void CQuenbyView::mouseReleaseEvent(QMouseEvent* event)
         QWidget::mouseReleaseEvent(event);
         return;
     }
+    const TableReader::Moment before = reader_.Now();
+    OnRelease(event->position().toPoint());
+    reader_.Tell(this, before, false, false);
+    QWidget::mouseReleaseEvent(event);
+}
+
+void CQuenbyView::OnPress(QPoint at)
+{
+    if (table_.GameTable.GameId == GameId::None)
+        return;
+    PickUp(table_, at.x(), at.y());
+    RepaintDirty();
+}
+
+void CQuenbyView::OnMove(QPoint at, bool paced)
+{
+    if (table_.GameTable.GameId == GameId::None)
+        return;
+    Drag(table_, at.x(), at.y());
+    if (paced)
+        painter_.Move(std::exchange(table_.DirtyRect, {}));
+    else
+        RepaintDirty();
+}
+
+void CQuenbyView::OnRelease(QPoint at)
+{
     if (table_.GameTable.GameId != GameId::None) {
-        const QPoint at = event->position().toPoint();
         Drop(table_, at.x(), at.y());
         RepaintDirty();
     }
     if (table_.GameTable.CheckWon(table_.CardBackId) == 1) {
         StartTimer1();
         timerWanted_ = 1;
+        // The dance takes no keys: no ring over it.
+        keys_.RingShown = false;
+        UpdateRing();
+        RepaintDirty();
     }
-    QWidget::mouseReleaseEvent(event);
+}
+
+bool CQuenbyView::KeysPlay() const
+{
+    return table_.GameTable.GameId != GameId::None && table_.GameTable.Won == 0;
+}
+
+void CQuenbyView::keyPressEvent(QKeyEvent* event)
+{
+    // Keys with Ctrl, Alt or Meta stay the menus' and shortcuts'.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool shift = modifiers == Qt::ShiftModifier;
+    if (!KeysPlay() || (modifiers != Qt::NoModifier && !shift)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const std::optional<std::vector<MouseStep>> steps = keys_.Key(table_, event->key(), shift);
+    if (!steps) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    keys_.RingShown = true;
+    const TableReader::Focus focus = reader_.KeyFocus();
+    const TableReader::Moment before = reader_.Now();
+    bool press = false;
+    for (const MouseStep& step : *steps) {
+        switch (step.kind) {
+        case MouseStep::Is::Press:
+            OnPress(step.at);
+            press = true;
+            break;
+        case MouseStep::Is::Move: OnMove(step.at, false); break;
+        case MouseStep::Is::Release: OnRelease(step.at); break;
+        }
+    }
+    UpdateRing();
+    RepaintDirty();
+    if (!steps->empty())
+        reader_.Tell(this, before, press, true);
+    const TableReader::Focus now = reader_.KeyFocus();
+    if (now.pile != focus.pile || now.card != focus.card)
+        platform::FocusChanged(this);
+}
+
+bool CQuenbyView::focusNextPrevChild(bool next)
+{
+    // Tab and Shift+Tab go from pile to pile while a game is in play.
+    return KeysPlay() ? false : QWidget::focusNextPrevChild(next);
+}
+
+void CQuenbyView::UpdateRing()
+{
+    const Rect ring = keys_.RingBounds(table_);
+    if (ring == table_.FocusRing)
+        return;
+    table_.DirtyRect.Unite(table_.FocusRing);
+    table_.DirtyRect.Unite(ring);
+    table_.FocusRing = ring;
 }
 
 void CQuenbyView::timerEvent(QTimerEvent* event)

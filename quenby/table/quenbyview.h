@@ -6,7 +6,9 @@
 #include "gameid.h"
 
 #include "settings.h"
+#include "tablereader.h"
 
+#include <games/keyplay.h>
 #include <platform/colour.h>
 #include <platform/tablepainter.h>
 
@@ -60,12 +62,17 @@ public:
     // its clock.
     platform::TablePainter& Painter() { return painter_; }
 
+    // The keyboard's focus on the table and its ring.
+    const KeyPlay& Keys() const { return keys_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     void timerEvent(QTimerEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -75,11 +82,23 @@ private:
     void StartTimer1();
     void KillTimer1();
     bool Inside(const QMouseEvent* event) const;
+    // The three mouse operations as the mouse and the keys deliver them; a
+    // drag's move by the mouse is paced to the frames, a key's painted now.
+    void OnPress(QPoint at);
+    void OnMove(QPoint at, bool paced);
+    void OnRelease(QPoint at);
+    // Moves, shows or hides the focus ring; what it leaves and covers is
+    // marked dirty.
+    void UpdateRing();
+    // Keys play only while a game is dealt and not won.
+    bool KeysPlay() const;
 
     TableState& table_;
     platform::TablePainter painter_;
     int timerId_ = 0;
     int timerWanted_ = 0;
+    KeyPlay keys_;
+    TableReader reader_{table_, keys_};
 };
 
 } // namespace quenby

@@ -31,6 +31,9 @@ struct TableState {
 
     quenby::PaintList PaintList; // paint order: head first, tail on top; owns nothing
     Rect DirtyRect;
+    // The keyboard's focus ring, drawn over the composed table: its outer
+    // bounds, empty while no ring shows.
+    Rect FocusRing;
     QSize ClientSize{0, 0};
     // Device pixels per logical pixel of the surface: positions stay logical.
     qreal PixelRatio = 1;

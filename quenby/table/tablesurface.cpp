@@ -7,6 +7,8 @@
 #include <platform/dib.h>
 #include <platform/drawing.h>
 
+#include <QPainter>
+
 #include <vector>
 
 namespace quenby {
@@ -99,6 +101,22 @@ void DrawPlaces(TableSurface& surface, const TableState& table, const GameLayout
     }
 }
 
+// A black, a white and a black line inside `bounds`: it shows on any table
+// colour and over any card.
+void DrawFocusRing(QImage& target, const Rect& bounds, const Rect& area)
+{
+    QPainter painter(&target);
+    painter.setClipRect(area.ToQRect());
+    QRect ring = bounds.ToQRect();
+    for (const QColor colour : {Qt::black, Qt::white, Qt::black}) {
+        painter.fillRect(QRect(ring.left(), ring.top(), ring.width(), 1), colour);
+        painter.fillRect(QRect(ring.left(), ring.bottom(), ring.width(), 1), colour);
+        painter.fillRect(QRect(ring.left(), ring.top(), 1, ring.height()), colour);
+        painter.fillRect(QRect(ring.right(), ring.top(), 1, ring.height()), colour);
+        ring.adjust(1, 1, -1, -1);
+    }
+}
+
 } // namespace
 
 void DrawBackground(TableState& table)
@@ -154,6 +172,8 @@ void PaintOnto(const TableState& table, QImage& target, const Rect& area)
             layers.push_back({QPoint(card->Left(), card->Top()), &card->Bitmap->At(ratio)});
     table.TableSurface->DrawBackgroundOnto(target, area);
     platform::composeArea(target, QImage(), layers, area);
+    if (table.FocusRing.Intersects(area))
+        DrawFocusRing(target, table.FocusRing, area);
 }
 
 void ReplaceSurface(TableState& table)

@@ -299,6 +299,8 @@ TEST(DeckDialog, OffersTheEightBacksAndFramesTheChosenOne)
     for (int i = 0; i < list->count(); ++i)
         backs.push_back(list->item(i)->data(Qt::UserRole).toInt());
     EXPECT_EQ(backs, (std::vector<int>{189, 186, 184, 192, 185, 191, 193, 183}));
+    // The pictures have no text: a reader says which back each is.
+    EXPECT_EQ(list->item(2)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("Card back 3 of 8"));
     EXPECT_EQ(dialog.SelectedBack(), 185);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Decks"));
 
