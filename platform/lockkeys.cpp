@@ -8,9 +8,67 @@
 
 #include <dlfcn.h>
 
-// Xlib comes last: its macros (None, Bool, Status...) clash with Qt's names.
-// Only its types are used: the library itself is looked up at run time, so a
-// program on Wayland never needs it.
+namespace platform {
+
+namespace {
+
+// Wayland tells a client its locked modifiers only along with its keyboard
+// events; Qt hands them on as each key event's native modifiers, the xkb
+// modifier mask as it stood before that key, in which the standard keymaps
+// put Caps Lock on Lock and Num Lock on Mod2. Scroll Lock is no modifier
+// there, so it shows off.
+class KeyEventModifiers : public QObject {
+public:
+    struct Lock {
+        int key;
+        quint32 bit;
+        bool on = false;
+        bool onAtPress = false;
+    };
+    Lock caps{Qt::Key_CapsLock, 1u << 1};
+    Lock num{Qt::Key_NumLock, 1u << 4};
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            for (Lock* lock : {&caps, &num}) {
+                const bool before = (key->nativeModifiers() & lock->bit) != 0;
+                // The lock key's own release comes with the state its press
+                // made, held down: the lock is the opposite of before it.
+                if (key->key() != lock->key || type == QEvent::ShortcutOverride)
+                    lock->on = before;
+                else if (type == QEvent::KeyPress)
+                    lock->on = lock->onAtPress = before;
+                else
+                    lock->on = !lock->onAtPress;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// Installed at the first question, which comes before any key of interest:
+// the status bar asks as soon as it is built.
+const KeyEventModifiers* waylandModifiers()
+{
+    static KeyEventModifiers* watcher = nullptr;
+    if (!watcher && qGuiApp && QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        watcher = new KeyEventModifiers;
+        watcher->setParent(qGuiApp);
+        qGuiApp->installEventFilter(watcher);
+    }
+    return watcher;
+}
+
+} // namespace
+
+} // namespace platform
+
+// Xlib comes after Qt's headers and code: its macros (None, Bool, KeyPress...)
+// clash with Qt's names. Only its types are used: the library itself is
+// looked up at run time, so a program on Wayland never needs it.
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 
@@ -65,55 +123,6 @@ bool indicatorOn(Display* display, const char* name)
 }
 #endif
 
-// Wayland tells a client its locked modifiers only along with its keyboard
-// events; Qt hands them on as each key event's native modifiers, the xkb
-// modifier mask as it stood before that key, in which the standard keymaps
-// put Caps Lock on Lock and Num Lock on Mod2. Scroll Lock is no modifier
-// there, so it shows off.
-class KeyEventModifiers : public QObject {
-public:
-    struct Lock {
-        int key;
-        quint32 bit;
-        bool on = false;
-        bool onAtPress = false;
-    };
-    Lock caps{Qt::Key_CapsLock, 1u << 1};
-    Lock num{Qt::Key_NumLock, 1u << 4};
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        const QEvent::Type type = event->type();
-        if (type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            for (Lock* lock : {&caps, &num}) {
-                const bool before = (key->nativeModifiers() & lock->bit) != 0;
-                // The lock key's own release comes with the state its press
-                // made, held down: the lock is the opposite of before it.
-                if (key->key() != lock->key || type == QEvent::ShortcutOverride)
-                    lock->on = before;
-                else if (type == QEvent::KeyPress)
-                    lock->on = lock->onAtPress = before;
-                else
-                    lock->on = !lock->onAtPress;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-// Installed at the first question, which comes before any key of interest:
-// the status bar asks as soon as it is built.
-const KeyEventModifiers* waylandModifiers()
-{
-    static KeyEventModifiers* watcher = nullptr;
-    if (!watcher && qGuiApp && QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        watcher = new KeyEventModifiers;
-        watcher->setParent(qGuiApp);
-        qGuiApp->installEventFilter(watcher);
-    }
-    return watcher;
-}
 
 } // namespace
 
