@@ -118,6 +118,19 @@ wl_keys() {
   local chord
   for chord; do wl_input key "$chord"; sleep 0.05; done
 }
+# Types text $1 key by key.
+wl_type() {
+  local i c
+  for ((i = 0; i < ${#1}; i++)); do
+    c=${1:i:1}
+    case $c in
+      /) c=slash ;; ' ') c=space ;; .) c=period ;; -) c=minus ;; _) c=underscore ;;
+      [A-Za-z0-9]) ;;
+      *) fail "wl_type: no key for '$c'" ;;
+    esac
+    wl_input key "$c"
+  done
+}
 # A press at logical (x1, y1), moves with the button down, a release at (x2, y2).
 wl_drag() {
   wl_input move "$1" "$2"

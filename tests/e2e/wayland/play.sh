@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Play under sway as a tiling compositor gives it: each window full-screen,
 # whatever size it asked for. quenby: Klondike from the Play menu's keys, a
-# stock click and a move dragged with the virtual pointer, then GAME=500
-# written at Exit. tollmere: a game from its toolbar, the Save Game dialog
+# stock click and a move dragged with the virtual pointer, a drag that comes
+# back leaving the window as it was, the help window, then GAME=500 written
+# at Exit. tollmere: a game from its toolbar, the Save Game dialog
 # answered from the keyboard, and the lock-key indicators following Caps Lock
 # and Num Lock, which only key events tell a Wayland client.
 #   play.sh QUENBY TOLLMERE WLINPUT
@@ -31,6 +32,7 @@ wl_input move $((OUTPUT_W - 4)) 4
 
 note "quenby in a full-screen window"
 quenby=$(stage "$QUENBY")
+stage "$(dirname "$QUENBY")/quenby.html" >/dev/null
 mkdir -p "$WL_HOME/home/config"
 printf '[SETTINGS]\nCOLOR=32768\n' >"$WL_HOME/home/config/Quenby.ini"
 TABLE_RGB="srgb(0,128,0)"
@@ -67,6 +69,25 @@ crop_card moved "$four_x" "$row2_y" exposed
 [[ $(differ_ppm four-before exposed) != 0 ]] || fail "column 4 still shows the Four"
 note "a stock click and a dragged move"
 
+# Column 7's card dragged out and about and back where it was: every partial
+# repaint into Wayland's window pictures must leave the window as it was.
+sx=$((cx - 263 + 76 * 6 + 35)) sy=$((row2_y + 48))
+wl_input move $(at "$sx" "$sy")
+wl_input down
+drag_to() { wl_input move $(at $((sx + 37 * $1)) $((sy + 23 * $1 - 90 * ($1 > 0)))); sleep 0.02; }
+for i in 1 2 3 4 5 6 7 8; do drag_to "$i"; done
+wait_new wl_shot moved mid-drag 3
+for i in 7 6 5 4 3 2 1 0; do drag_to "$i"; done
+wl_input up
+wl_input move $((OUTPUT_W - 4)) 4
+settle wl_shot returned
+same_ppm moved returned || fail "$(differ_ppm moved returned) pixels changed by a drag that came back"
+
+# F1: the help viewer's own window, on the instructions beside the program.
+wl_keys F1
+wl_wait_window '^Quenby Help'
+swaymsg -q '[title=" - Quenby"] focus'
+wl_wait_window '^Klondike - Quenby'
 wl_keys alt+p x
 wait_gone
 grep -qx 'GAME=500' "$WL_HOME/home/config/Quenby.ini" || fail "GAME=500 not written"

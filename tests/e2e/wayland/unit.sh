@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Test programs of the table views run on Qt's Wayland platform under sway at
+# output scale $2: their repaints go straight into Wayland's shared-memory
+# window pictures, which must take partial repaints as the whole.
+#   unit.sh WLINPUT SCALE TEST_PROGRAM...
+source "$(dirname "$0")/../lib.sh"
+WLINPUT=$(readlink -f "$1")
+SCALE=$2
+shift 2
+source "$(dirname "$0")/lib.sh"
+
+start_sway "$SCALE"
+session QT_QPA_PLATFORM=wayland
+for program; do
+  copy=$(stage "$program")
+  note "$(basename "$program") under Wayland at scale $SCALE"
+  (cd "$WL_HOME" && exec "${SESSION[@]}" "$copy" --gtest_brief=1) || fail "$(basename "$program") failed under Wayland"
+done
