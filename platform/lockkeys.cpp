@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QtGui/qguiapplication_platform.h>
 
 #include <dlfcn.h>
@@ -53,7 +54,7 @@ public:
 // the status bar asks as soon as it is built.
 const KeyEventModifiers* waylandModifiers()
 {
-    static KeyEventModifiers* watcher = nullptr;
+    static QPointer<KeyEventModifiers> watcher; // gone with its application
     if (!watcher && qGuiApp && QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
         watcher = new KeyEventModifiers;
         watcher->setParent(qGuiApp);

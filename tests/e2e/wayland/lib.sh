@@ -1,5 +1,5 @@
 # The programs under a real Wayland compositor: a headless sway of this
-# test's own (no X server), screenshots with grim, and input from wlinput's
+# test's own (no XWayland), screenshots with grim, and input from wlinput's
 # virtual pointer and keyboard. Sourced after ../lib.sh, whose Xvfb serves as
 # the reference the Wayland pixels are compared with.
 #
@@ -49,13 +49,16 @@ stage() {
 }
 
 # The start of a command line that runs the rest as the compositor's user, in
-# the session's environment only: no DISPLAY, no QT_QPA_PLATFORM, as on a
-# Wayland desktop. Run with exec, so that $! is the process itself. The
-# variables $@ are set only after the change of user: a faked clock preloaded
-# into the root side would share its state through files the user cannot open.
+# the environment of a Wayland desktop, whose X server for older programs
+# (here the reference Xvfb, where there is one) is named too: Qt must choose
+# Wayland by itself, with no QT_QPA_PLATFORM. Run with exec, so that $! is
+# the process itself. The variables $@ are set only after the change of
+# user: a faked clock preloaded into the root side would share its state
+# through files the user cannot open.
 session() {
   SESSION=(env -i PATH=/usr/bin:/bin HOME="$WL_HOME" LANG=C.UTF-8 XDG_RUNTIME_DIR="$WL_HOME/run"
-           XDG_SESSION_TYPE=wayland ${WAYLAND_DISPLAY:+WAYLAND_DISPLAY=$WAYLAND_DISPLAY} "${as_user[@]}" env "$@")
+           XDG_SESSION_TYPE=wayland ${WAYLAND_DISPLAY:+WAYLAND_DISPLAY=$WAYLAND_DISPLAY} ${DISPLAY:+DISPLAY=$DISPLAY}
+           "${as_user[@]}" env "$@")
 }
 
 # Starts sway at output scale $1 (default 1) on a 1024x768 logical screen.
