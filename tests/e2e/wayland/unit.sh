@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Test programs of the table views run on Qt's Wayland platform under sway at
-# output scale $2: their repaints go straight into Wayland's shared-memory
-# window pictures, which must take partial repaints as the whole.
+# Test programs run in-process on Qt's Wayland platform under sway at output
+# scale $2 (the lock keys' test checks its Wayland half there).
 #   unit.sh WLINPUT SCALE TEST_PROGRAM...
 source "$(dirname "$0")/../lib.sh"
 WLINPUT=$(readlink -f "$1")
