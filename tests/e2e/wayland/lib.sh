@@ -99,14 +99,6 @@ start_sway() {
   [[ $answer == ready ]] || fail "no virtual input: $(cat "$WORK/wlinput.log")"
 }
 
-stop_sway() {
-  wl_quit_app
-  kill "$WLINPUT_PID" "$SWAY_PID" 2>/dev/null || true
-  wait "$SWAY_PID" 2>/dev/null || true
-  SWAY_PID= WLINPUT_PID=
-  rm -rf "$WL_HOME/run"
-}
-
 # One input command (see wlinput.c): "move X Y", "down", "up", "click",
 # "key CHORD". Returns once the compositor has taken it.
 wl_input() {
