@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick faketime dbus libxdamage-dev strace
   at-spi2-core python3-pyatspi
   desktop-file-utils libglib2.0-bin
+  qt6-wayland sway grim jq libwayland-dev libwayland-bin libxkbcommon-dev
   dpkg-dev lintian appstream scdoc man-db
 )
 # `deps.sh fuzz` adds what `make fuzz` needs: clang and its sanitizer runtimes.

@@ -57,8 +57,11 @@ depends_on() { # library, then "versioned" when a least version must be named
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
   check "depends on $library (versioned)" depends_on "$library" versioned
 done
-check "recommends libpulse0 for its sounds" test "$(dpkg-deb --field "$deb" Recommends)" == libpulse0
-check "depends on libx11-6" depends_on libx11-6
+check "recommends libpulse0 for its sounds and qt6-wayland for Wayland desktops" \
+  test "$(dpkg-deb --field "$deb" Recommends)" == "libpulse0, qt6-wayland"
+# Xlib is looked up at run time, only under X11.
+check "names no libx11-6 of its own" eval '! depends_on libx11-6'
+
 check "is in section games" test "$(dpkg-deb --field "$deb" Section)" == games
 
 lintian_log=$(mktemp)
