@@ -4,7 +4,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -185,6 +187,7 @@ ProfileFile ProfileFile::load(const QString& filePath)
 
 ProfileFile ProfileFile::fromBytes(const QByteArray& bytes)
 {
+    static_assert(QTypeInfo<Line>::isRelocatable);
     ProfileFile profile;
     profile.lines_ = splitLines<Line>(bytes);
     for (qsizetype i = 0; i < profile.lines_.size(); ++i)
@@ -240,14 +243,7 @@ bool ProfileFile::setValue(const QString& section, const QString& key, const QSt
 {
     if (!writable(section, key, value))
         return false;
-    // New lines use the file's own line ending.
-    QByteArray ending = QByteArrayLiteral("\n");
-    for (const Line& line : lines_) {
-        if (!line.ending.isEmpty()) {
-            ending = line.ending;
-            break;
-        }
-    }
+    const QByteArray ending = lineEnding();
     const QByteArray newValue = value.trimmed().toUtf8();
 
     // Find the first section of that name, its key, and its last non-blank line.
@@ -255,8 +251,11 @@ bool ProfileFile::setValue(const QString& section, const QString& key, const QSt
     qsizetype lastContent = -1;
     qsizetype keyLine = -1;
     QByteArrayView keyText;
-    for (qsizetype i = 0; i < lines_.size(); ++i) {
-        const Parsed parsed = parsedOf(lines_[i]);
+    // Read through a const view: a non-const index would check for sharing
+    // at every line.
+    const QList<Line>& lines = lines_;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const Parsed parsed = parsedOf(lines[i]);
         if (parsed.section) {
             if (sectionLine >= 0)
                 break;
@@ -266,7 +265,7 @@ bool ProfileFile::setValue(const QString& section, const QString& key, const QSt
         }
         if (sectionLine < 0)
             continue;
-        if (!trimmedBlanks(lines_[i].text).isEmpty())
+        if (!trimmedBlanks(lines[i].text).isEmpty())
             lastContent = i;
         if (parsed.key && sameName(*parsed.key, key)) {
             keyLine = i;
@@ -300,6 +299,95 @@ bool ProfileFile::setValue(const QString& section, const QString& key, const QSt
         lines_.append(made(keyValueLine(key.trimmed().toUtf8(), newValue)));
     }
     return true;
+}
+
+QByteArray ProfileFile::lineEnding() const
+{
+    // New lines use the file's own line ending.
+    for (const Line& line : lines_)
+        if (!line.ending.isEmpty())
+            return line.ending;
+    return QByteArrayLiteral("\n");
+}
+
+bool ProfileFile::setValues(const QString& section, const QList<std::pair<QString, QString>>& values)
+{
+    if (values.isEmpty())
+        return true;
+    const QList<Line>& lines = lines_;
+    // The first section of that name: where it starts, its key lines and its
+    // last non-blank line.
+    qsizetype sectionLine = -1;
+    qsizetype lastContent = -1;
+    std::vector<qsizetype> keyLines;
+    const auto scan = [&] {
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const Parsed parsed = parsedOf(lines[i]);
+            if (parsed.section) {
+                if (sectionLine >= 0)
+                    break;
+                if (sameName(*parsed.section, section))
+                    sectionLine = lastContent = i;
+                continue;
+            }
+            if (sectionLine < 0)
+                continue;
+            if (!trimmedBlanks(lines[i].text).isEmpty())
+                lastContent = i;
+            if (parsed.key)
+                keyLines.push_back(i);
+        }
+    };
+    scan();
+    qsizetype first = 0;
+    if (sectionLine < 0) {
+        // The first key makes the section as setValue does; the rest join it.
+        if (!setValue(section, values[0].first, values[0].second))
+            return false;
+        first = 1;
+        scan();
+    }
+
+    // New keys are made in order and go in together after the section's last
+    // line with content, as one setValue after another would put them.
+    const QByteArray ending = lineEnding();
+    QList<Line> added;
+    const auto keyOf = [](const Line& line) { return *parsedOf(line).key; };
+    bool ok = true;
+    for (qsizetype v = first; v < values.size(); ++v) {
+        const auto& [key, value] = values[v];
+        if (!writable(section, key, value)) {
+            ok = false;
+            break;
+        }
+        const QByteArray newValue = value.trimmed().toUtf8();
+        Line* found = nullptr;
+        for (const qsizetype i : keyLines)
+            if (sameName(keyOf(lines[i]), key)) {
+                found = &lines_[i];
+                break;
+            }
+        for (qsizetype a = 0; !found && a < added.size(); ++a)
+            if (sameName(keyOf(std::as_const(added)[a]), key))
+                found = &added[a];
+        if (found) {
+            // The key keeps its spelling in the file; only the value changes.
+            // A key line follows its section's, so it is never the first line.
+            found->text = keyValueLine(keyOf(*found), newValue);
+            describe(*found, false);
+        } else {
+            Line line{keyValueLine(key.trimmed().toUtf8(), newValue), ending};
+            describe(line, false);
+            added.append(std::move(line));
+        }
+    }
+    if (!added.isEmpty()) {
+        if (lastContent == lines_.size() - 1 && lines_.last().ending.isEmpty())
+            lines_.last().ending = ending;
+        lines_.insert(lastContent + 1, added.size(), Line{});
+        std::move(added.begin(), added.end(), lines_.begin() + lastContent + 1);
+    }
+    return ok;
 }
 
 QByteArray ProfileFile::bytes() const
