@@ -241,64 +241,7 @@ QHash<QString, QString> ProfileFile::values(const QString& section) const
 
 bool ProfileFile::setValue(const QString& section, const QString& key, const QString& value)
 {
-    if (!writable(section, key, value))
-        return false;
-    const QByteArray ending = lineEnding();
-    const QByteArray newValue = value.trimmed().toUtf8();
-
-    // Find the first section of that name, its key, and its last non-blank line.
-    qsizetype sectionLine = -1;
-    qsizetype lastContent = -1;
-    qsizetype keyLine = -1;
-    QByteArrayView keyText;
-    // Read through a const view: a non-const index would check for sharing
-    // at every line.
-    const QList<Line>& lines = lines_;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const Parsed parsed = parsedOf(lines[i]);
-        if (parsed.section) {
-            if (sectionLine >= 0)
-                break;
-            if (sameName(*parsed.section, section))
-                sectionLine = lastContent = i;
-            continue;
-        }
-        if (sectionLine < 0)
-            continue;
-        if (!trimmedBlanks(lines[i].text).isEmpty())
-            lastContent = i;
-        if (parsed.key && sameName(*parsed.key, key)) {
-            keyLine = i;
-            keyText = *parsed.key;
-            break;
-        }
-    }
-
-    const auto terminateLast = [&] {
-        if (!lines_.isEmpty() && lines_.last().ending.isEmpty())
-            lines_.last().ending = ending;
-    };
-    const auto made = [&](QByteArray text) {
-        Line line{std::move(text), ending};
-        describe(line, false); // never the first line, or one that reads the same there
-        return line;
-    };
-    if (keyLine >= 0) {
-        // The key keeps its spelling in the file; only the value changes.
-        lines_[keyLine].text = keyValueLine(keyText, newValue);
-        describe(lines_[keyLine], keyLine == 0);
-    } else if (sectionLine >= 0) {
-        if (lastContent == lines_.size() - 1)
-            terminateLast();
-        lines_.insert(lastContent + 1, made(keyValueLine(key.trimmed().toUtf8(), newValue)));
-    } else {
-        terminateLast();
-        if (!lines_.isEmpty() && !trimmedBlanks(lines_.last().text).isEmpty())
-            lines_.append(made({}));
-        lines_.append(made('[' + section.trimmed().toUtf8() + ']'));
-        lines_.append(made(keyValueLine(key.trimmed().toUtf8(), newValue)));
-    }
-    return true;
+    return setValues(section, {{key, value}});
 }
 
 QByteArray ProfileFile::lineEnding() const
@@ -312,50 +255,42 @@ QByteArray ProfileFile::lineEnding() const
 
 bool ProfileFile::setValues(const QString& section, const QList<std::pair<QString, QString>>& values)
 {
-    if (values.isEmpty())
-        return true;
-    const QList<Line>& lines = lines_;
     // The first section of that name: where it starts, its key lines and its
-    // last non-blank line.
+    // last non-blank line, found in one pass for all the keys.
+    const QList<Line>& lines = lines_; // a const view: no check for sharing at each line
     qsizetype sectionLine = -1;
     qsizetype lastContent = -1;
     std::vector<qsizetype> keyLines;
-    const auto scan = [&] {
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            const Parsed parsed = parsedOf(lines[i]);
-            if (parsed.section) {
-                if (sectionLine >= 0)
-                    break;
-                if (sameName(*parsed.section, section))
-                    sectionLine = lastContent = i;
-                continue;
-            }
-            if (sectionLine < 0)
-                continue;
-            if (!trimmedBlanks(lines[i].text).isEmpty())
-                lastContent = i;
-            if (parsed.key)
-                keyLines.push_back(i);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const Parsed parsed = parsedOf(lines[i]);
+        if (parsed.section) {
+            if (sectionLine >= 0)
+                break;
+            if (sameName(*parsed.section, section))
+                sectionLine = lastContent = i;
+            continue;
         }
-    };
-    scan();
-    qsizetype first = 0;
-    if (sectionLine < 0) {
-        // The first key makes the section as setValue does; the rest join it.
-        if (!setValue(section, values[0].first, values[0].second))
-            return false;
-        first = 1;
-        scan();
+        if (sectionLine < 0)
+            continue;
+        if (!trimmedBlanks(lines[i].text).isEmpty())
+            lastContent = i;
+        if (parsed.key)
+            keyLines.push_back(i);
     }
 
-    // New keys are made in order and go in together after the section's last
-    // line with content, as one setValue after another would put them.
+    // A key already there keeps its spelling in the file; only the value
+    // changes. New keys are made in order, and go in together after the
+    // section's last line with content.
     const QByteArray ending = lineEnding();
     QList<Line> added;
     const auto keyOf = [](const Line& line) { return *parsedOf(line).key; };
+    const auto made = [&](QByteArray text) {
+        Line line{std::move(text), ending};
+        describe(line, false); // never the first line, or one that reads the same there
+        return line;
+    };
     bool ok = true;
-    for (qsizetype v = first; v < values.size(); ++v) {
-        const auto& [key, value] = values[v];
+    for (const auto& [key, value] : values) {
         if (!writable(section, key, value)) {
             ok = false;
             break;
@@ -371,22 +306,31 @@ bool ProfileFile::setValues(const QString& section, const QList<std::pair<QStrin
             if (sameName(keyOf(std::as_const(added)[a]), key))
                 found = &added[a];
         if (found) {
-            // The key keeps its spelling in the file; only the value changes.
-            // A key line follows its section's, so it is never the first line.
             found->text = keyValueLine(keyOf(*found), newValue);
-            describe(*found, false);
+            describe(*found, false); // a key line follows its section's: never the first
         } else {
-            Line line{keyValueLine(key.trimmed().toUtf8(), newValue), ending};
-            describe(line, false);
-            added.append(std::move(line));
+            added.append(made(keyValueLine(key.trimmed().toUtf8(), newValue)));
         }
     }
-    if (!added.isEmpty()) {
-        if (lastContent == lines_.size() - 1 && lines_.last().ending.isEmpty())
+    if (added.isEmpty())
+        return ok;
+
+    const auto terminateLast = [&] {
+        if (!lines_.isEmpty() && lines_.last().ending.isEmpty())
             lines_.last().ending = ending;
-        lines_.insert(lastContent + 1, added.size(), Line{});
-        std::move(added.begin(), added.end(), lines_.begin() + lastContent + 1);
+    };
+    if (sectionLine < 0) {
+        // A new section goes at the end, after a blank line.
+        terminateLast();
+        if (!lines_.isEmpty() && !trimmedBlanks(lines_.last().text).isEmpty())
+            lines_.append(made({}));
+        lines_.append(made('[' + section.trimmed().toUtf8() + ']'));
+        lastContent = lines_.size() - 1;
+    } else if (lastContent == lines_.size() - 1) {
+        terminateLast();
     }
+    lines_.insert(lastContent + 1, added.size(), Line{});
+    std::move(added.begin(), added.end(), lines_.begin() + lastContent + 1);
     return ok;
 }
 
