@@ -4,7 +4,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -185,6 +187,7 @@ ProfileFile ProfileFile::load(const QString& filePath)
 
 ProfileFile ProfileFile::fromBytes(const QByteArray& bytes)
 {
+    static_assert(QTypeInfo<Line>::isRelocatable);
     ProfileFile profile;
     profile.lines_ = splitLines<Line>(bytes);
     for (qsizetype i = 0; i < profile.lines_.size(); ++i)
@@ -238,25 +241,28 @@ QHash<QString, QString> ProfileFile::values(const QString& section) const
 
 bool ProfileFile::setValue(const QString& section, const QString& key, const QString& value)
 {
-    if (!writable(section, key, value))
-        return false;
-    // New lines use the file's own line ending.
-    QByteArray ending = QByteArrayLiteral("\n");
-    for (const Line& line : lines_) {
-        if (!line.ending.isEmpty()) {
-            ending = line.ending;
-            break;
-        }
-    }
-    const QByteArray newValue = value.trimmed().toUtf8();
+    return setValues(section, {{key, value}});
+}
 
-    // Find the first section of that name, its key, and its last non-blank line.
+QByteArray ProfileFile::lineEnding() const
+{
+    // New lines use the file's own line ending.
+    for (const Line& line : lines_)
+        if (!line.ending.isEmpty())
+            return line.ending;
+    return QByteArrayLiteral("\n");
+}
+
+bool ProfileFile::setValues(const QString& section, const QList<std::pair<QString, QString>>& values)
+{
+    // The first section of that name: where it starts, its key lines and its
+    // last non-blank line, found in one pass for all the keys.
+    const QList<Line>& lines = lines_; // a const view: no check for sharing at each line
     qsizetype sectionLine = -1;
     qsizetype lastContent = -1;
-    qsizetype keyLine = -1;
-    QByteArrayView keyText;
-    for (qsizetype i = 0; i < lines_.size(); ++i) {
-        const Parsed parsed = parsedOf(lines_[i]);
+    std::vector<qsizetype> keyLines;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const Parsed parsed = parsedOf(lines[i]);
         if (parsed.section) {
             if (sectionLine >= 0)
                 break;
@@ -266,40 +272,66 @@ bool ProfileFile::setValue(const QString& section, const QString& key, const QSt
         }
         if (sectionLine < 0)
             continue;
-        if (!trimmedBlanks(lines_[i].text).isEmpty())
+        if (!trimmedBlanks(lines[i].text).isEmpty())
             lastContent = i;
-        if (parsed.key && sameName(*parsed.key, key)) {
-            keyLine = i;
-            keyText = *parsed.key;
-            break;
-        }
+        if (parsed.key)
+            keyLines.push_back(i);
     }
 
-    const auto terminateLast = [&] {
-        if (!lines_.isEmpty() && lines_.last().ending.isEmpty())
-            lines_.last().ending = ending;
-    };
+    // A key already there keeps its spelling in the file; only the value
+    // changes. New keys are made in order, and go in together after the
+    // section's last line with content.
+    const QByteArray ending = lineEnding();
+    QList<Line> added;
+    const auto keyOf = [](const Line& line) { return *parsedOf(line).key; };
     const auto made = [&](QByteArray text) {
         Line line{std::move(text), ending};
         describe(line, false); // never the first line, or one that reads the same there
         return line;
     };
-    if (keyLine >= 0) {
-        // The key keeps its spelling in the file; only the value changes.
-        lines_[keyLine].text = keyValueLine(keyText, newValue);
-        describe(lines_[keyLine], keyLine == 0);
-    } else if (sectionLine >= 0) {
-        if (lastContent == lines_.size() - 1)
-            terminateLast();
-        lines_.insert(lastContent + 1, made(keyValueLine(key.trimmed().toUtf8(), newValue)));
-    } else {
+    bool ok = true;
+    for (const auto& [key, value] : values) {
+        if (!writable(section, key, value)) {
+            ok = false;
+            break;
+        }
+        const QByteArray newValue = value.trimmed().toUtf8();
+        Line* found = nullptr;
+        for (const qsizetype i : keyLines)
+            if (sameName(keyOf(lines[i]), key)) {
+                found = &lines_[i];
+                break;
+            }
+        for (qsizetype a = 0; !found && a < added.size(); ++a)
+            if (sameName(keyOf(std::as_const(added)[a]), key))
+                found = &added[a];
+        if (found) {
+            found->text = keyValueLine(keyOf(*found), newValue);
+            describe(*found, false); // a key line follows its section's: never the first
+        } else {
+            added.append(made(keyValueLine(key.trimmed().toUtf8(), newValue)));
+        }
+    }
+    if (added.isEmpty())
+        return ok;
+
+    const auto terminateLast = [&] {
+        if (!lines_.isEmpty() && lines_.last().ending.isEmpty())
+            lines_.last().ending = ending;
+    };
+    if (sectionLine < 0) {
+        // A new section goes at the end, after a blank line.
         terminateLast();
         if (!lines_.isEmpty() && !trimmedBlanks(lines_.last().text).isEmpty())
             lines_.append(made({}));
         lines_.append(made('[' + section.trimmed().toUtf8() + ']'));
-        lines_.append(made(keyValueLine(key.trimmed().toUtf8(), newValue)));
+        lastContent = lines_.size() - 1;
+    } else if (lastContent == lines_.size() - 1) {
+        terminateLast();
     }
-    return true;
+    lines_.insert(lastContent + 1, added.size(), Line{});
+    std::move(added.begin(), added.end(), lines_.begin() + lastContent + 1);
+    return ok;
 }
 
 QByteArray ProfileFile::bytes() const

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <optional>
+#include <utility>
 
 namespace platform {
 
@@ -34,6 +35,10 @@ public:
     // one pass over the file; the keys case-folded.
     QHash<QString, QString> values(const QString& section) const;
     bool setValue(const QString& section, const QString& key, const QString& value);
+    // Each key of `values` set in `section` as setValue would one after
+    // another, with one pass over the file rather than one a key. False at
+    // the first refused; those before it are set.
+    bool setValues(const QString& section, const QList<std::pair<QString, QString>>& values);
     QByteArray bytes() const;
     // What save writes: bytes(), or, when that is over MaxBytes and so would
     // never be read back, bytes() less as many lines the reader skips as it
@@ -46,7 +51,8 @@ public:
     // never overwritten), or when it would be too large to read back.
     bool save(const QString& filePath) const;
 
-private:
+    // One line of the file as held; public only so that it can be declared
+    // relocatable below.
     struct Line {
         QByteArray text;   // without its line ending
         QByteArray ending; // "\n", "\r\n" or empty for a last line without one
@@ -57,6 +63,11 @@ private:
         qsizetype keyAt = 0, keySize = -1;
         qsizetype valueAt = 0, valueSize = 0;
     };
+
+private:
+    // The line ending new lines get: the file's first, or "\n".
+    QByteArray lineEnding() const;
+
     QList<Line> lines_;
     bool replaceable_ = true;
 };
@@ -75,3 +86,6 @@ bool writeProfileString(const QString& filePath, const QString& section, const Q
                         const QString& value);
 
 } // namespace platform
+
+// A line moves as its bytes do, so that inserting one moves the rest at once.
+Q_DECLARE_TYPEINFO(platform::ProfileFile::Line, Q_RELOCATABLE_TYPE);

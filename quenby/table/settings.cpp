@@ -27,6 +27,24 @@ const QString& CustomColourKey(int i)
     return keys[std::size_t(i)];
 }
 
+// The keys as ProfileFile::values gives them (case-folded), in the order
+// SettingsFromProfile reads them: COLOR, the 16 custom colours, CARD, GAME.
+// Folded once rather than at every read.
+constexpr std::size_t ReadKeyCount = 19;
+const std::array<QString, ReadKeyCount>& FoldedReadKeys()
+{
+    static const std::array<QString, ReadKeyCount> keys = [] {
+        std::array<QString, ReadKeyCount> made;
+        made[0] = QStringLiteral("COLOR").toCaseFolded();
+        for (int i = 0; i < 16; ++i)
+            made[std::size_t(i) + 1] = CustomColourKey(i).toCaseFolded();
+        made[17] = QStringLiteral("CARD").toCaseFolded();
+        made[18] = QStringLiteral("GAME").toCaseFolded();
+        return made;
+    }();
+    return keys;
+}
+
 } // namespace
 
 platform::CustomColours DefaultCustomColours()
@@ -81,18 +99,22 @@ Settings SettingsFromProfile(const platform::ProfileFile& file, const Settings& 
     // One pass over the file for all the keys: a file of many lines is read
     // once, not once a key.
     const QHash<QString, QString> stored = file.values(QString::fromLatin1(SettingsSection));
-    const auto number = [&](const QString& key, long fallback) {
-        const auto it = stored.constFind(key.toCaseFolded());
-        const QString text = it == stored.cend() ? QString::number(fallback) : *it;
-        return ProfileNumber(text.left(ValueBufferChars - 1));
+    const auto& keys = FoldedReadKeys();
+    const auto number = [&](std::size_t key, long fallback) {
+        const auto it = stored.constFind(keys[key]);
+        // A missing key reads as its default written out and read back: the
+        // number itself, within what a 32-bit long holds.
+        if (it == stored.cend())
+            return std::clamp<long>(fallback, std::numeric_limits<std::int32_t>::min(),
+                                    std::numeric_limits<std::int32_t>::max());
+        return ProfileNumber(it->left(ValueBufferChars - 1));
     };
     Settings read = current;
-    read.TableColour = platform::ColorRef(number(QStringLiteral("COLOR"), long(current.TableColour)));
-    for (int i = 0; i < 16; ++i)
-        read.CustomColours[std::size_t(i)] =
-            platform::ColorRef(number(CustomColourKey(i), long(current.CustomColours[std::size_t(i)])));
-    read.CardBackId = ValidCardBack(int(number(QStringLiteral("CARD"), current.CardBackId)));
-    read.GameId = int(number(QStringLiteral("GAME"), 800));
+    read.TableColour = platform::ColorRef(number(0, long(current.TableColour)));
+    for (std::size_t i = 0; i < 16; ++i)
+        read.CustomColours[i] = platform::ColorRef(number(i + 1, long(current.CustomColours[i])));
+    read.CardBackId = ValidCardBack(int(number(17, current.CardBackId)));
+    read.GameId = int(number(18, 800));
     return read;
 }
 
@@ -105,18 +127,17 @@ bool WriteSettings(const QString& filePath, const Settings& values, quenby::Game
 
 bool StoreSettings(platform::ProfileFile& file, const Settings& values, quenby::GameId dealt)
 {
-    const QString section = QString::fromLatin1(SettingsSection);
-    auto write = [&](const QString& key, std::int32_t value) {
-        return file.setValue(section, key, QString::number(value));
-    };
     // Colours are written as the signed 32-bit numbers they are read back as.
-    bool ok = write(QStringLiteral("COLOR"), std::int32_t(values.TableColour));
-    for (int i = 0; ok && i < 16; ++i)
-        ok = write(CustomColourKey(i), std::int32_t(values.CustomColours[std::size_t(i)]));
-    ok = ok && write(QStringLiteral("CARD"), values.CardBackId);
-    if (ok && dealt != quenby::GameId::None)
-        ok = write(QStringLiteral("GAME"), int(dealt));
-    return ok;
+    QList<std::pair<QString, QString>> keys;
+    keys.reserve(19);
+    const auto add = [&](const QString& key, std::int32_t value) { keys.emplaceBack(key, QString::number(value)); };
+    add(QStringLiteral("COLOR"), std::int32_t(values.TableColour));
+    for (int i = 0; i < 16; ++i)
+        add(CustomColourKey(i), std::int32_t(values.CustomColours[std::size_t(i)]));
+    add(QStringLiteral("CARD"), values.CardBackId);
+    if (dealt != quenby::GameId::None)
+        add(QStringLiteral("GAME"), int(dealt));
+    return file.setValues(QString::fromLatin1(SettingsSection), keys);
 }
 
 } // namespace quenby

@@ -221,6 +221,37 @@ TEST_F(ProfileTest, ASectionsValuesReadInOnePassAsKeyByKey)
     EXPECT_TRUE(file.values("Missing").isEmpty());
 }
 
+TEST_F(ProfileTest, SettingKeysInOnePassEqualsSettingThemOneByOne)
+{
+    const QList<std::pair<QString, QString>> keys{
+        {"COLOR", " 5 "}, {"card", "184"}, {"NEW", "1"}, {"Path", ""}, {"new", "2"}, {"LAST", "x"}};
+    const QList<std::pair<QString, QString>> refusedMidway{{"COLOR", "7"}, {"ADDED", "1"}, {"BAD", "a\nb"}, {"X", "1"}};
+    const struct {
+        const char* text;
+        const QList<std::pair<QString, QString>>& keys;
+    } cases[] = {
+        {sample.constData(), keys},
+        {"", keys},
+        {"[SETTINGS]", keys},                                    // no line ending at all
+        {"[Other]\r\nx=1\r\n", keys},                            // the section made, CR LF
+        {"[settings]\nCOLOR=1\ncolor=2\n\n\n[SETTINGS]\nCARD=1\n", keys}, // twice; blank lines kept after
+        {"\xEF\xBB\xBF[SETTINGS]\nx=1", keys},                        // a BOM, the last line unended
+        {sample.constData(), refusedMidway},
+        {"[Other]\n", refusedMidway},
+    };
+    for (const auto& c : cases) {
+        ProfileFile together = ProfileFile::fromBytes(c.text);
+        ProfileFile oneByOne = together;
+        bool ok = true;
+        for (const auto& [key, value] : c.keys)
+            if (!(ok = oneByOne.setValue("SETTINGS", key, value)))
+                break;
+        EXPECT_EQ(together.setValues("SETTINGS", c.keys), ok) << c.text;
+        EXPECT_EQ(together.bytes(), oneByOne.bytes()) << c.text;
+        EXPECT_EQ(together.values("SETTINGS"), oneByOne.values("SETTINGS")) << c.text;
+    }
+}
+
 TEST_F(ProfileTest, NamesCompareAsTheirUtf8TextFoldedWhateverTheyHold)
 {
     // ASCII names take a shorter way; every name matches just when its UTF-8

@@ -20,8 +20,10 @@ const QImage& LoadImage(int bitmapId, qreal ratio)
 
 QImage LoadImage(int bitmapId) { return LoadImage(bitmapId, 1); }
 
-Card::Card(int faceId, int rankCode, int suitCode)
-    : FaceId(faceId), Face(LoadImage(faceId)), RankCode(rankCode), SuitCode(suitCode)
+Card::Card(int faceId, int rankCode, int suitCode) : Card(faceId, LoadImage(faceId), rankCode, suitCode) {}
+
+Card::Card(int faceId, QImage face, int rankCode, int suitCode)
+    : FaceId(faceId), Face(std::move(face)), RankCode(rankCode), SuitCode(suitCode)
 {
 }
 

@@ -13,6 +13,8 @@ using platform::Rect;
 struct Card {
     // A fresh card lies in no pile, face down, with no place on the table.
     Card(int faceId, int rankCode, int suitCode);
+    // The same with its face already loaded (LoadImage(faceId)).
+    Card(int faceId, QImage face, int rankCode, int suitCode);
 
     // Places the card with its top-left corner at (x, y).
     void MoveTo(int x, int y);

@@ -5,22 +5,43 @@
 #include <platform/localtime.h>
 
 #include <algorithm>
+#include <array>
 
 namespace tollmere {
 
 namespace {
 
 constexpr int TitleBitmap = 143;
+constexpr std::array Suits{suit::Spades, suit::Hearts, suit::Clubs, suit::Diamonds};
+constexpr int Ranks = rank::Two - rank::Ace + 1;
+
+// The faces in creation order, looked up once for the run: every shuffle
+// makes its 52 cards afresh.
+const std::array<QImage, 52>& Faces()
+{
+    static const std::array<QImage, 52> faces = [] {
+        std::array<QImage, 52> made;
+        for (std::size_t s = 0; s < Suits.size(); ++s)
+            for (int r = 0; r < Ranks; ++r)
+                made[s * Ranks + std::size_t(r)] = LoadImage(FaceBitmap(rank::Ace + r, Suits[s]));
+        return made;
+    }();
+    return faces;
+}
 
 } // namespace
 
 void CardDeck::CreateCards()
 {
+    const auto& faces = Faces();
     Cards.clear();
     Cards.reserve(52);
-    for (int suitCode : {suit::Spades, suit::Hearts, suit::Clubs, suit::Diamonds})
-        for (int rankCode = rank::Ace; rankCode <= rank::Two; ++rankCode)
-            Cards.push_back(std::make_unique<Card>(FaceBitmap(rankCode, suitCode), rankCode, suitCode));
+    for (std::size_t s = 0; s < Suits.size(); ++s)
+        for (int r = 0; r < Ranks; ++r) {
+            const int rankCode = rank::Ace + r;
+            Cards.push_back(std::make_unique<Card>(FaceBitmap(rankCode, Suits[s]), faces[s * Ranks + std::size_t(r)],
+                                                   rankCode, Suits[s]));
+        }
 }
 
 void CardDeck::Shuffle()
