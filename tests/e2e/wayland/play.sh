@@ -2,7 +2,8 @@
 # Play under sway as a tiling compositor gives it: each window full-screen,
 # whatever size it asked for. quenby: Klondike from the Play menu's keys, a
 # stock click and a move dragged with the virtual pointer, a drag that comes
-# back leaving the window as it was, the help window, then GAME=500 written
+# back leaving the window as it was, a move made by keys alone, the help
+# window, then GAME=500 written
 # at Exit. tollmere: a game from its toolbar, the Save Game dialog
 # answered from the keyboard, and the lock-key indicators following Caps Lock
 # and Num Lock, which only key events tell a Wayland client.
@@ -82,6 +83,22 @@ wl_input up
 wl_input move $((OUTPUT_W - 4)) 4
 settle wl_shot returned
 same_ppm moved returned || fail "$(differ_ppm moved returned) pixels changed by a drag that came back"
+
+# A whole move from the keys alone: column 2's Ace of Diamonds lifted,
+# carried and dropped on Foundation 1. The focus is still on the stock, where
+# the deal put it; Tab goes through the foundations, then the columns.
+ace_x=$((cx - 263 + 76))
+crop_card returned "$ace_x" "$row2_y" ace-before
+wl_keys Tab Tab Tab Tab Tab Tab space shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab space
+wait_new wl_shot returned keyed-a
+settle wl_shot keyed
+on=
+for k in 3 4 5 6; do
+  crop_card keyed $((cx - 263 + 76 * k)) "$row1_y" foundation
+  [[ $(differ_ppm ace-before foundation) == 0 ]] && on=$k
+done
+[[ -n $on ]] || fail "the keys left the Ace of Diamonds on no foundation"
+note "a move from the keys: the Ace onto the foundation in column $((on + 1))"
 
 # F1: the help viewer's own window, on the instructions beside the program.
 wl_keys F1
