@@ -6,8 +6,11 @@
 #include "savedgame.h"
 
 #include <platform/density.h>
+#include <platform/drawing.h>
 #include <platform/helpviewer.h>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -19,6 +22,8 @@ namespace tollmere {
 namespace {
 
 constexpr char HelpFileName[] = "tollmere.html";
+// The ring's two dotted lines lie this far inside what the focus covers.
+constexpr int RingInset = 2;
 
 } // namespace
 
@@ -30,6 +35,7 @@ CSolView::CSolView(QString configPath, QWidget* parent)
     setAttribute(Qt::WA_NoSystemBackground);
     // Held cards follow the pointer even after a release outside the window.
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
 
     const LoadedConfig loaded = ReadConfig(configPath_);
     config_ = loaded.Block;
@@ -84,6 +90,8 @@ void CSolView::RebuildTable()
     surface_ = std::make_unique<TableSurface>(*deck_, size(), table_->GameId, config_.TableColour, config_.CardBackId,
                                               platform::surfaceRatio(devicePixelRatioF()));
     table_->Layout(width(), height());
+    ClampFocus();
+    ring_ = RingArea();
 }
 
 void CSolView::OnInitialUpdate()
@@ -96,6 +104,9 @@ void CSolView::StartGame(int gameId)
 {
     table_.reset();
     table_ = std::make_unique<GameTable>(*deck_, gameId);
+    // A new deal starts with the focus on its first pile, the ring hidden.
+    focus_ = {};
+    ringShown_ = false;
     table_->Layout(width(), height());
     RebuildTable();
     painter_.RepaintWhole();
@@ -189,8 +200,20 @@ void CSolView::paintEvent(QPaintEvent* event)
     }
     QPoint offset;
     QPaintDevice* device = redirected(&offset);
-    painter_.Paint(*event, device, offset, ratio,
-                   [this](QImage& target, const Rect& area) { surface_->PaintOnto(target, area); });
+    painter_.Paint(*event, device, offset, ratio, [this](QImage& target, const Rect& area) {
+        surface_->PaintOnto(target, area);
+        PaintRing(target, area);
+    });
+}
+
+void CSolView::PaintRing(QImage& target, const Rect& area) const
+{
+    const Rect clip = area.Intersected(ring_);
+    if (clip.IsEmpty())
+        return;
+    const QRect outer = ring_.ToQRect();
+    for (int inset : {RingInset, RingInset + 1})
+        platform::drawFocusRect(target, outer.adjusted(inset, inset, -inset, -inset), clip.ToQRect());
 }
 
 void CSolView::resizeEvent(QResizeEvent* event)
@@ -209,13 +232,33 @@ bool CSolView::Inside(const QMouseEvent* event) const
     return rect().contains(event->position().toPoint());
 }
 
+void CSolView::Press(QPoint at, Rect dirty)
+{
+    table_->PickUp(dirty, at.x(), at.y());
+    dirty.Unite(RingChange());
+    painter_.RepaintNow(dirty);
+}
+
+void CSolView::Release(QPoint at)
+{
+    Rect dirty;
+    table_->Drop(dirty, at.x(), at.y());
+    dirty.Unite(RingChange());
+    painter_.RepaintNow(dirty);
+    // One win per deal: the dialog once, then the table stays won.
+    if (table_->Won == 0 && table_->WinTest(config_) == 1) {
+        if (ShowWin)
+            ShowWin();
+        table_->Won = 1;
+    }
+}
+
 void CSolView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && Inside(event)) {
-        const QPoint at = event->position().toPoint();
-        Rect dirty;
-        table_->PickUp(dirty, at.x(), at.y());
-        painter_.RepaintNow(dirty);
+        // The mouse hides the keys' ring until their next key.
+        ringShown_ = false;
+        Press(event->position().toPoint());
     }
     QWidget::mousePressEvent(event);
 }
@@ -233,18 +276,8 @@ void CSolView::mouseMoveEvent(QMouseEvent* event)
 
 void CSolView::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && Inside(event)) {
-        const QPoint at = event->position().toPoint();
-        Rect dirty;
-        table_->Drop(dirty, at.x(), at.y());
-        painter_.RepaintNow(dirty);
-        // One win per deal: the dialog once, then the table stays won.
-        if (table_->Won == 0 && table_->WinTest(config_) == 1) {
-            if (ShowWin)
-                ShowWin();
-            table_->Won = 1;
-        }
-    }
+    if (event->button() == Qt::LeftButton && Inside(event))
+        Release(event->position().toPoint());
     QWidget::mouseReleaseEvent(event);
 }
 
@@ -259,6 +292,161 @@ bool CSolView::event(QEvent* event)
     if (event->type() == QEvent::WindowActivate && surface_ && isVisible())
         painter_.RepaintWhole();
     return QWidget::event(event);
+}
+
+// --- Keys ---
+
+Rect CSolView::RingArea() const
+{
+    const GameFrame* frame = table_->Frame();
+    if (!ringShown_ || !frame || focus_.Pile >= frame->PileCount())
+        return {};
+    const Pile& pile = *frame->Piles[std::size_t(focus_.Pile)];
+    // A card's ring holds the run a press there lifts; held cards are laid
+    // on the pile as a whole.
+    if (!frame->DragPile && focus_.Card >= 0 && focus_.Card < pile.Count())
+        return pile.Cards[std::size_t(focus_.Card)]->Bounds.United(pile.Top()->Bounds);
+    return pile.Bounds;
+}
+
+Rect CSolView::RingChange()
+{
+    const Rect now = RingArea();
+    if (now == ring_)
+        return {};
+    const Rect changed = now.United(ring_);
+    ring_ = now;
+    return changed;
+}
+
+void CSolView::ClampFocus()
+{
+    const GameFrame* frame = table_->Frame();
+    if (!frame || frame->PileCount() == 0) {
+        focus_ = {};
+        return;
+    }
+    focus_.Pile = std::clamp(focus_.Pile, 0, frame->PileCount() - 1);
+    const Pile& pile = *frame->Piles[std::size_t(focus_.Pile)];
+    if (!pile.IsFanned() || pile.IsEmpty())
+        focus_.Card = -1;
+    else if (focus_.Card < 0 || focus_.Card >= pile.Count())
+        focus_.Card = pile.Count() - 1;
+}
+
+void CSolView::FocusPile(int index, Rect& dirty)
+{
+    focus_ = {index, -1};
+    ClampFocus();
+    GameFrame& frame = *table_->Frame();
+    if (frame.DragPile) {
+        const QPoint at = frame.CarryPlace(focus_.Pile) + QPoint(frame.Dx, frame.Dy);
+        table_->Drag(dirty, at.x(), at.y());
+    }
+}
+
+void CSolView::FocusCard(int step)
+{
+    const GameFrame& frame = *table_->Frame();
+    const Pile& pile = *frame.Piles[std::size_t(focus_.Pile)];
+    if (focus_.Card >= 0 && !frame.DragPile)
+        focus_.Card = std::clamp(focus_.Card + step, 0, pile.Count() - 1);
+}
+
+bool CSolView::ClicksAsAButton(int index) const
+{
+    const Pile& pile = *table_->Frame()->Piles[std::size_t(index)];
+    return pile.Kind == kind::Stock && (table_->GameId == int(GameId::Accordion) || pile.IsEmpty());
+}
+
+void CSolView::Activate(Rect& dirty)
+{
+    GameFrame& frame = *table_->Frame();
+    if (frame.DragPile) {
+        // Where the cards lie decides, not the point; it is where a pointer
+        // carrying them would be. The focus then rests on the new top card.
+        Release(QPoint(frame.DragPile->X + frame.Dx, frame.DragPile->Y + frame.Dy));
+        focus_.Card = -1;
+        return;
+    }
+    const std::optional<QPoint> at = frame.PressPoint(focus_.Pile, focus_.Card);
+    if (!at)
+        return;
+    const bool click = ClicksAsAButton(focus_.Pile);
+    Press(*at, dirty);
+    dirty = {};
+    if (click)
+        Release(*at);
+}
+
+bool CSolView::HandleKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    GameFrame* frame = table_->Frame();
+    // Keys wait while a mouse button is down, and mean nothing without a game.
+    if (!frame || frame->PileCount() == 0 || QApplication::mouseButtons() != Qt::NoButton)
+        return false;
+    modifiers &= ~Qt::KeypadModifier;
+    const bool plain = modifiers == Qt::NoModifier;
+    const bool shift = modifiers == Qt::ShiftModifier;
+    std::optional<GameFrame::Heading> heading;
+    switch (key) {
+    case Qt::Key_Left: heading = GameFrame::Heading::Left; break;
+    case Qt::Key_Right: heading = GameFrame::Heading::Right; break;
+    case Qt::Key_Up: heading = GameFrame::Heading::Up; break;
+    case Qt::Key_Down: heading = GameFrame::Heading::Down; break;
+    default: break;
+    }
+    const bool tab = (key == Qt::Key_Tab || key == Qt::Key_Backtab) && (plain || shift);
+    const bool act = (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && plain;
+    const bool escape = key == Qt::Key_Escape && plain;
+    const bool navigate = tab || (heading && (plain || shift));
+    if (!navigate && !act && !escape)
+        return false;
+
+    ClampFocus();
+    // The first key of a game (or after the mouse) only shows where the
+    // focus is; moving it from an unseen place would lose the player.
+    const bool reveal = !ringShown_;
+    ringShown_ = true;
+    Rect dirty;
+    const int count = frame->PileCount();
+    if (navigate && reveal) {
+    } else if (tab) {
+        const bool back = key == Qt::Key_Backtab || shift;
+        FocusPile((focus_.Pile + (back ? count - 1 : 1)) % count, dirty);
+    } else if (heading && shift) {
+        // Along the fan: towards the bottom card, or towards the top one.
+        const int fanRule = frame->Piles[std::size_t(focus_.Pile)]->FanRule;
+        const bool down = fanRule == fan::Down;
+        const bool right = fanRule == fan::Right;
+        if ((down && *heading == GameFrame::Heading::Up) || (right && *heading == GameFrame::Heading::Left))
+            FocusCard(-1);
+        else if ((down && *heading == GameFrame::Heading::Down) || (right && *heading == GameFrame::Heading::Right))
+            FocusCard(1);
+    } else if (heading) {
+        FocusPile(frame->Nearest(focus_.Pile, *heading), dirty);
+    } else if (act) {
+        Activate(dirty);
+    } else if (frame->DragPile) {
+        frame->ReturnHeld(dirty);
+    }
+    ClampFocus();
+    dirty.Unite(RingChange());
+    painter_.RepaintNow(dirty);
+    return true;
+}
+
+void CSolView::keyPressEvent(QKeyEvent* event)
+{
+    if (!HandleKey(event->key(), event->modifiers()))
+        QWidget::keyPressEvent(event);
+}
+
+bool CSolView::focusNextPrevChild(bool next)
+{
+    if (const GameFrame* frame = table_->Frame(); frame && frame->PileCount() > 0)
+        return false;
+    return QWidget::focusNextPrevChild(next);
 }
 
 } // namespace tollmere

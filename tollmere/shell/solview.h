@@ -10,6 +10,7 @@
 #include <games/gametable.h>
 #include <platform/tablepainter.h>
 
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -57,6 +58,19 @@ public:
     void OnRecord();
     void OnSound();
 
+    // The keys: a pile has the focus, and inside a fanned pile the card a
+    // press there would lift (bottom first; -1 for the pile itself).
+    struct KeyFocus {
+        int Pile = 0;
+        int Card = -1;
+    };
+    KeyFocus Focus() const { return focus_; }
+    // The focus ring shows from the first key of a game to the next press
+    // of the mouse.
+    bool RingShown() const { return ringShown_; }
+    // The ring, where it shows, drawn over `area` of the composed table.
+    void PaintRing(QImage& target, const Rect& area) const;
+
     // Seams for the dialogs, so tests can answer them: each returns what the
     // player chose (an empty path for cancel).
     std::function<QString()> AskOpenPath;
@@ -76,11 +90,36 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // In a game, Tab moves the focus between piles, not between widgets.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // A new surface for the client size, and the game laid out in it.
     void RebuildTable();
     bool Inside(const QMouseEvent* event) const;
+
+    // The three steps of a move, made alike by the mouse and the keys; each
+    // repaints what it changed, the ring included, at once.
+    void Press(QPoint at, Rect dirty = {});
+    void Release(QPoint at);
+    // What the ring covered and now covers, when that changed.
+    Rect RingChange();
+    Rect RingArea() const;
+
+    // --- Keys ---
+    bool HandleKey(int key, Qt::KeyboardModifiers modifiers);
+    // The focus kept on a pile that exists and a card it holds.
+    void ClampFocus();
+    // The focus onto pile `index`, at its top card; held cards are carried
+    // there.
+    void FocusPile(int index, Rect& dirty);
+    void FocusCard(int step);
+    // Space or Enter: a held hand dropped, a stock clicked, else a lift.
+    void Activate(Rect& dirty);
+    // A stock that a click works (deals, turns the waste over) rather than
+    // one whose top card is lifted.
+    bool ClicksAsAButton(int index) const;
 
     QString configPath_;
     ConfigBlock config_;
@@ -89,6 +128,9 @@ private:
     std::unique_ptr<GameTable> table_;
     std::unique_ptr<TableSurface> surface_;
     platform::TablePainter painter_{this};
+    KeyFocus focus_;
+    bool ringShown_ = false;
+    Rect ring_; // what the ring covers on the screen now
 };
 
 } // namespace tollmere
