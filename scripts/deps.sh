@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick faketime dbus libxdamage-dev strace
+  at-spi2-core python3-pyatspi
   desktop-file-utils libglib2.0-bin
   dpkg-dev lintian appstream scdoc man-db
 )

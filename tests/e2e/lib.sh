@@ -10,6 +10,7 @@ CONFIG=$WORK/config
 mkdir -p "$CONFIG"
 XVFB_PID=
 APP_PID=
+A11Y_PIDS=()
 SCREEN_SIZE=1024x768x24
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -19,6 +20,7 @@ cleanup() {
   local status=$?
   [[ -n $APP_PID ]] && kill "$APP_PID" 2>/dev/null || true
   [[ -n $XVFB_PID ]] && kill "$XVFB_PID" 2>/dev/null || true
+  ((${#A11Y_PIDS[@]})) && kill "${A11Y_PIDS[@]}" 2>/dev/null || true
   if [[ $status -ne 0 && -n ${KEEP_E2E_SHOTS:-} ]]; then
     echo "screenshots kept in $WORK" >&2
   else
@@ -40,6 +42,30 @@ start_xvfb() {
   export DISPLAY=:$(head -n1 "$WORK/display")
   unset XAUTHORITY
 }
+
+# A private session bus with the accessibility bus on it, as a desktop has for
+# a screen reader; programs started after this expose their widgets there
+# (tests/e2e/atspi.py reads them). Both buses end with the test.
+start_a11y_bus() {
+  local launcher=/usr/libexec/at-spi-bus-launcher
+  [[ -x $launcher ]] || fail "missing $launcher (at-spi2-core)"
+  /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "missing python3-pyatspi"
+  dbus-daemon --session --fork --nopidfile --print-address=3 --print-pid=4 3>"$WORK/bus" 4>"$WORK/bus.pid" ||
+    fail "no session bus"
+  A11Y_PIDS+=("$(head -n1 "$WORK/bus.pid")")
+  export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$WORK/bus")
+  "$launcher" --launch-immediately >"$WORK/a11y-bus.log" 2>&1 &
+  A11Y_PIDS+=($!)
+  local _
+  for _ in $(seq 100); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 &&
+      break
+    sleep 0.1
+  done
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
+}
+# Debian's python, where its pyatspi is, whatever python3 the PATH finds first.
+atspi() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi.py" "$@"; }
 
 FAKETIME_LIB=
 for lib in /usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 /usr/lib/*/faketime/libfaketime.so.1; do
