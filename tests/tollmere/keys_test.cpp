@@ -59,7 +59,7 @@ TEST_P(KeyMove, EqualsTheSameMoveMadeWithTheMouse)
     keys.ClearSounds();
     Play(keys, move.Keys);
     EXPECT_TRUE(keys.View().RingShown());
-    EXPECT_EQ(keys.View().Focus().Pile, move.To);
+    EXPECT_EQ(keys.View().KeyFocus().pile, move.To);
     EXPECT_FALSE(keys.Frame().DragPile);
 
     Harness mouse;
@@ -98,12 +98,13 @@ TEST(KeyPlay, WinsAGameAsTheMouseDoes)
         keys.Key(Qt::Key_Enter);
         for (int step = 0; step <= i % 4; ++step)
             keys.Key(Qt::Key_Left);
-        ASSERT_EQ(keys.View().Focus().Pile, 0) << "move " << i;
+        ASSERT_EQ(keys.View().KeyFocus().pile, 0) << "move " << i;
         ASSERT_EQ(keys.PileAt(0).Count(), 47 - i) << "move " << i;
     }
     EXPECT_EQ(TableOf(keys), TableOf(mouse));
     EXPECT_EQ(keys.Sounds(), mouse.Sounds());
     EXPECT_EQ(keys.Wins(), 1);
+    EXPECT_TRUE(keys.View().LastLine().endsWith(" to Foundation 4. You won!")) << keys.View().LastLine().toStdString();
     EXPECT_EQ(keys.Table().Won, 1);
     EXPECT_EQ(keys.Config().Won, mouse.Config().Won);
     EXPECT_EQ(keys.Config().Played, mouse.Config().Played);
@@ -118,7 +119,7 @@ TEST(KeyPlay, EscapeAndTheMouseTakeHeldCardsBackAndTheMouseHidesTheRing)
     const QImage plain = h.Composed();
     Play(h, {Down, ShiftLeft, Lift, Right, Right});
     ASSERT_EQ(h.Frame().DragPile->Count(), 2);
-    EXPECT_EQ(h.View().Focus().Pile, 2);
+    EXPECT_EQ(h.View().KeyFocus().pile, 2);
     Play(h, {{Qt::Key_Escape}});
     EXPECT_EQ(TableOf(h), dealt) << "back on their row, face up as they were";
     EXPECT_TRUE(h.View().RingShown());
@@ -161,6 +162,79 @@ TEST(KeyPlay, KeysMeanNothingWithoutAGameAndStocksClickAsTheMouseDoes)
     EXPECT_EQ(h.PileAt(0).Count(), 36);
     EXPECT_EQ(h.Sounds(), QStringList{"SHUFFLE.WAV"});
     EXPECT_EQ(h.Table().TurnCount(), 1);
+}
+
+struct Reading {
+    GameId Id;
+    int Pile;
+    const char* Name;
+    std::vector<const char*> Cards; // a fan's, bottom first
+    bool Button = false;
+};
+
+// From the fixed clock's first deal.
+const Reading Readings[] = {
+    {GameId::Calculation, 0, "Stock: 48 cards", {}},
+    {GameId::Calculation, 1, "Foundation 1: Ace of Hearts on top, 1 card", {}},
+    {GameId::Calculation, 5, "Waste 1: empty", {}},
+    {GameId::BeleagueredCastle, 0, "Left row 1: Four of Spades on top, 6 cards",
+     {"Jack of Spades", "Five of Spades", "Jack of Clubs", "Ten of Spades", "Five of Hearts", "Four of Spades"}},
+    {GameId::BeleagueredCastle, 10, "Foundation 4: Ace of Spades on top, 1 card", {}},
+    {GameId::Chameleon, 6, "Reserve: 12 cards", {}},
+    {GameId::Chameleon, 8, "Tableau 2: King of Clubs on top, 1 card", {"King of Clubs"}},
+    {GameId::Accordion, 0, "Stock: 46 cards", {}, true},
+    {GameId::Accordion, 6, "Pile 6: Two of Diamonds on top, 1 card", {}},
+    {GameId::Quadrille, 13, "Bottom Queen: Queen of Clubs on top, 1 card", {}},
+};
+
+TEST(KeyPlay, ThePilesReadAsThePlayerSeesThem)
+{
+    for (const GameInfo& game : Games) {
+        Harness h;
+        h.Start(game.Id);
+        EXPECT_EQ(int(PileNames(int(game.Id)).size()), h.View().PileCount()) << game.Name;
+        QStringList names;
+        for (int i = 0; i < h.View().PileCount(); ++i)
+            names << h.View().Pile(i).name.section(QLatin1Char(':'), 0, 0);
+        EXPECT_EQ(names.removeDuplicates(), 0) << game.Name;
+    }
+    for (const Reading& reading : Readings) {
+        Harness h;
+        h.Start(reading.Id);
+        const platform::AccessiblePile pile = h.View().Pile(reading.Pile);
+        EXPECT_EQ(pile.name.toStdString(), reading.Name);
+        EXPECT_EQ(pile.rect, h.PileAt(reading.Pile).Bounds.ToQRect()) << reading.Name;
+        EXPECT_EQ(pile.button, reading.Button) << reading.Name;
+        ASSERT_EQ(pile.cards.size(), reading.Cards.size()) << reading.Name;
+        for (std::size_t i = 0; i < pile.cards.size(); ++i) {
+            EXPECT_EQ(pile.cards[i].name.toStdString(), reading.Cards[i]);
+            EXPECT_EQ(pile.cards[i].rect.width(), i + 1 == pile.cards.size() ? 71 : 15) << "what shows of it";
+        }
+    }
+}
+
+TEST(KeyPlay, EachMoveFromTheKeysIsSaidAndTheFocusIsTheReadersToo)
+{
+    Harness h;
+    h.Start(GameId::BeleagueredCastle);
+    EXPECT_EQ(h.View().KeyFocus().pile, 0);
+    EXPECT_EQ(h.View().KeyFocus().card, 5);
+    Play(h, {Right, ShiftLeft, Lift});
+    EXPECT_EQ(h.View().KeyFocus().card, 3) << "the new top card";
+    const auto said = [&h] { return h.View().LastLine().toStdString(); };
+    EXPECT_EQ(said(), "Five of Hearts and 1 more lifted from Left row 1");
+    EXPECT_EQ(h.View().Pile(0).name.toStdString(), "Left row 1: Ten of Spades on top, 4 cards");
+    Play(h, {Right, Drop});
+    EXPECT_EQ(said(), "Five of Hearts and 1 more to Foundation 1");
+    EXPECT_EQ(h.View().Pile(1).name.toStdString(), "Foundation 1: Four of Spades on top, 3 cards");
+    Play(h, {Lift, Down, {Qt::Key_Escape}});
+    EXPECT_EQ(said(), "Four of Spades back to Foundation 1");
+
+    // The mouse says nothing: what it shows is as it always was.
+    DragTopOnto(h, 1, 0);
+    EXPECT_EQ(said(), "Four of Spades back to Foundation 1");
+    h.Start(GameId::Calculation);
+    EXPECT_EQ(said(), "") << "a new deal starts with nothing said";
 }
 
 } // namespace

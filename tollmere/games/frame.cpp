@@ -252,16 +252,9 @@ std::optional<QPoint> GameFrame::PressPoint(int index, int card) const
     const Pile& pile = *Piles[std::size_t(index)];
     Rect area = pile.Bounds;
     if (!pile.IsEmpty()) {
+        // Below the top card only a card's exposed strip starts a run from it.
         const int top = pile.Count() - 1;
-        const int from = card < 0 || card > top ? top : card;
-        const Rect& r = pile.Cards[std::size_t(from)]->Bounds;
-        // Below the top card only its exposed strip starts a run from it.
-        if (from < top && pile.FanRule == fan::Down)
-            area = {r.left, r.top, r.right, r.top + fan::DownStep};
-        else if (from < top && pile.FanRule == fan::Right)
-            area = {r.left, r.top, r.left + fan::RightStep, r.bottom};
-        else
-            area = r;
+        area = pile.Exposed(card < 0 || card > top ? top : card);
     }
     const auto reaches = [&](QPoint p) { return PileUnder(p.x(), p.y()) == &pile; };
     // The middle, else the first point of a grid over it that earlier piles

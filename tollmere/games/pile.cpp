@@ -21,6 +21,18 @@ QPoint Pile::Slot(int n) const
     }
 }
 
+Rect Pile::Exposed(int index) const
+{
+    const Rect& r = Cards[std::size_t(index)]->Bounds;
+    if (index + 1 == Count())
+        return r;
+    switch (FanRule) {
+    case fan::Down: return {r.left, r.top, r.right, r.top + fan::DownStep};
+    case fan::Right: return {r.left, r.top, r.left + fan::RightStep, r.bottom};
+    default: return r;
+    }
+}
+
 void Pile::Place(Card& card, int n) const
 {
     const QPoint at = Slot(n);

@@ -37,6 +37,9 @@ public:
     // The card place at the position, whatever the pile holds.
     Rect CardPlace() const { return Rect::At(X, Y, CardWidth, CardHeight); }
     bool IsFanned() const { return FanRule == fan::Down || FanRule == fan::Right; }
+    // What shows of card `index` (bottom first): in a fan its strip, unless
+    // it is the top card, which shows whole.
+    Rect Exposed(int index) const;
 
     void Remove(Card& card);
     void RemoveAll();

@@ -93,6 +93,8 @@ QAction* CMainFrame::AddCommand(QToolBar* bar, int id, const QString& texts, con
     }
     action->setIcon(icon);
     bar->addAction(action);
+    // A reader names the button by its tooltip and describes it by its prompt.
+    bar->widgetForAction(action)->setAccessibleDescription(action->statusTip());
     commands_[id] = action;
     return action;
 }
@@ -150,8 +152,15 @@ void CMainFrame::BuildToolBars()
 
 void CMainFrame::BuildStatusBar()
 {
-    // The message pane says "Ready" until a button's prompt covers it.
-    statusBar()->addWidget(new QLabel(QStringLiteral("Ready"), this), 1);
+    // The message pane says "Ready" until a button's prompt covers it, or
+    // what the last move made from the keys did; a reader hears each line.
+    message_ = new QLabel(QStringLiteral("Ready"), this);
+    message_->setObjectName(QStringLiteral("Message"));
+    message_->setAccessibleDescription(QStringLiteral("What happened last"));
+    statusBar()->addWidget(message_, 1);
+    statusBar()->setAccessibleName(QStringLiteral("Status bar"));
+    connect(view_, &CSolView::Said, message_,
+            [this](const QString& line) { message_->setText(line.isEmpty() ? QStringLiteral("Ready") : line); });
     const char* names[] = {"CAP", "NUM", "SCRL"};
     for (int pane = 0; pane < 3; ++pane) {
         auto* label = new QLabel(this);
@@ -217,6 +226,8 @@ void CMainFrame::StartUp()
     resize(wanted.boundedTo(available));
     show();
     view_->OnInitialUpdate();
+    // The keys play on the table from the start.
+    view_->setFocus();
 }
 
 void CMainFrame::NewDocument()

@@ -16,6 +16,7 @@
 #include <QPaintEvent>
 #include <QResizeEvent>
 #include <QTimerEvent>
+#include <algorithm>
 
 namespace tollmere {
 
@@ -24,6 +25,32 @@ namespace {
 constexpr char HelpFileName[] = "tollmere.html";
 // The ring's two dotted lines lie this far inside what the focus covers.
 constexpr int RingInset = 2;
+
+QString NameOf(const Card& card)
+{
+    using platform::CardSuit;
+    const int rank = card.RankCode == rank::Ace ? 1 : 117 - card.RankCode; // King 104 is 13, Two 115 is 2
+    const CardSuit suit = card.SuitCode == suit::Spades   ? CardSuit::Spades
+                          : card.SuitCode == suit::Hearts ? CardSuit::Hearts
+                          : card.SuitCode == suit::Diamonds ? CardSuit::Diamonds
+                                                            : CardSuit::Clubs;
+    return platform::CardName(rank, suit);
+}
+
+// The lines the keys' moves are told by, in one place for translation.
+namespace line {
+QString Hand(const Card& first, int count)
+{
+    return count == 1 ? NameOf(first) : CSolView::tr("%1 and %n more", nullptr, count - 1).arg(NameOf(first));
+}
+QString Lifted(const QString& hand, const QString& pile) { return CSolView::tr("%1 lifted from %2").arg(hand, pile); }
+QString Moved(const QString& hand, const QString& pile) { return CSolView::tr("%1 to %2").arg(hand, pile); }
+QString Back(const QString& hand, const QString& pile) { return CSolView::tr("%1 back to %2").arg(hand, pile); }
+QString Dealt(int cards) { return CSolView::tr("%n cards dealt from the stock", nullptr, cards); }
+QString TurnedOver() { return CSolView::tr("The waste turned over into the stock"); }
+QString NothingFrom(const QString& pile) { return CSolView::tr("Nothing to lift from %1").arg(pile); }
+QString Won(const QString& move) { return CSolView::tr("%1. You won!").arg(move); }
+} // namespace line
 
 } // namespace
 
@@ -42,6 +69,7 @@ CSolView::CSolView(QString configPath, QWidget* parent)
     mayWriteConfig_ = loaded.MayWrite;
     SoundOn = config_.SoundOn != 0;
     table_ = std::make_unique<GameTable>(*deck_, int(GameId::Title));
+    platform::ExposeTable(this, this);
 
     AskOpenPath = [this] { return AskGameFile(this, GameFileDialog::Open); };
     AskSavePath = [this] { return AskGameFile(this, GameFileDialog::Save); };
@@ -105,12 +133,15 @@ void CSolView::StartGame(int gameId)
     table_.reset();
     table_ = std::make_unique<GameTable>(*deck_, gameId);
     // A new deal starts with the focus on its first pile, the ring hidden.
-    focus_ = {};
+    focus_ = {0, -1};
     ringShown_ = false;
     table_->Layout(width(), height());
     RebuildTable();
     painter_.RepaintWhole();
     config_.CountPlay(gameId);
+    if (!said_.isEmpty())
+        Say(QString());
+    platform::TableReset(this);
 }
 
 bool CSolView::LoadGame(const QString& path)
@@ -121,6 +152,7 @@ bool CSolView::LoadGame(const QString& path)
     StartGame(saved->GameId);
     RestoreCards(*table_, *saved);
     painter_.RepaintWhole();
+    platform::TableReset(this);
     return true;
 }
 
@@ -234,19 +266,26 @@ bool CSolView::Inside(const QMouseEvent* event) const
 
 void CSolView::Press(QPoint at, Rect dirty)
 {
+    const std::vector<QString> before = PileNamesNow();
     table_->PickUp(dirty, at.x(), at.y());
     dirty.Unite(RingChange());
     painter_.RepaintNow(dirty);
+    AnnounceChanges(before);
 }
 
-void CSolView::Release(QPoint at)
+void CSolView::Release(QPoint at, const std::function<QString()>& line)
 {
+    const std::vector<QString> before = PileNamesNow();
     Rect dirty;
     table_->Drop(dirty, at.x(), at.y());
     dirty.Unite(RingChange());
     painter_.RepaintNow(dirty);
+    AnnounceChanges(before);
     // One win per deal: the dialog once, then the table stays won.
-    if (table_->Won == 0 && table_->WinTest(config_) == 1) {
+    const bool won = table_->Won == 0 && table_->WinTest(config_) == 1;
+    if (line)
+        Say(won ? line::Won(line()) : line());
+    if (won) {
         if (ShowWin)
             ShowWin();
         table_->Won = 1;
@@ -299,13 +338,13 @@ bool CSolView::event(QEvent* event)
 Rect CSolView::RingArea() const
 {
     const GameFrame* frame = table_->Frame();
-    if (!ringShown_ || !frame || focus_.Pile >= frame->PileCount())
+    if (!ringShown_ || !frame || focus_.pile >= frame->PileCount())
         return {};
-    const Pile& pile = *frame->Piles[std::size_t(focus_.Pile)];
+    const tollmere::Pile& pile = *frame->Piles[std::size_t(focus_.pile)];
     // A card's ring holds the run a press there lifts; held cards are laid
     // on the pile as a whole.
-    if (!frame->DragPile && focus_.Card >= 0 && focus_.Card < pile.Count())
-        return pile.Cards[std::size_t(focus_.Card)]->Bounds.United(pile.Top()->Bounds);
+    if (!frame->DragPile && focus_.card >= 0 && focus_.card < pile.Count())
+        return pile.Cards[std::size_t(focus_.card)]->Bounds.United(pile.Top()->Bounds);
     return pile.Bounds;
 }
 
@@ -319,20 +358,21 @@ Rect CSolView::RingChange()
     return changed;
 }
 
-void CSolView::ClampFocus()
+platform::AccessibleTable::Focus CSolView::Clamped(Focus focus) const
 {
     const GameFrame* frame = table_->Frame();
-    if (!frame || frame->PileCount() == 0) {
-        focus_ = {};
-        return;
-    }
-    focus_.Pile = std::clamp(focus_.Pile, 0, frame->PileCount() - 1);
-    const Pile& pile = *frame->Piles[std::size_t(focus_.Pile)];
+    if (!frame || frame->PileCount() == 0)
+        return {0, -1};
+    focus.pile = std::clamp(focus.pile, 0, frame->PileCount() - 1);
+    const tollmere::Pile& pile = *frame->Piles[std::size_t(focus.pile)];
     if (!pile.IsFanned() || pile.IsEmpty())
-        focus_.Card = -1;
-    else if (focus_.Card < 0 || focus_.Card >= pile.Count())
-        focus_.Card = pile.Count() - 1;
+        focus.card = -1;
+    else if (focus.card < 0 || focus.card >= pile.Count())
+        focus.card = pile.Count() - 1;
+    return focus;
 }
+
+void CSolView::ClampFocus() { focus_ = Clamped(focus_); }
 
 void CSolView::FocusPile(int index, Rect& dirty)
 {
@@ -340,7 +380,7 @@ void CSolView::FocusPile(int index, Rect& dirty)
     ClampFocus();
     GameFrame& frame = *table_->Frame();
     if (frame.DragPile) {
-        const QPoint at = frame.CarryPlace(focus_.Pile) + QPoint(frame.Dx, frame.Dy);
+        const QPoint at = frame.CarryPlace(focus_.pile) + QPoint(frame.Dx, frame.Dy);
         table_->Drag(dirty, at.x(), at.y());
     }
 }
@@ -348,14 +388,14 @@ void CSolView::FocusPile(int index, Rect& dirty)
 void CSolView::FocusCard(int step)
 {
     const GameFrame& frame = *table_->Frame();
-    const Pile& pile = *frame.Piles[std::size_t(focus_.Pile)];
-    if (focus_.Card >= 0 && !frame.DragPile)
-        focus_.Card = std::clamp(focus_.Card + step, 0, pile.Count() - 1);
+    const tollmere::Pile& pile = *frame.Piles[std::size_t(focus_.pile)];
+    if (focus_.card >= 0 && !frame.DragPile)
+        focus_.card = std::clamp(focus_.card + step, 0, pile.Count() - 1);
 }
 
 bool CSolView::ClicksAsAButton(int index) const
 {
-    const Pile& pile = *table_->Frame()->Piles[std::size_t(index)];
+    const tollmere::Pile& pile = *table_->Frame()->Piles[std::size_t(index)];
     return pile.Kind == kind::Stock && (table_->GameId == int(GameId::Accordion) || pile.IsEmpty());
 }
 
@@ -365,18 +405,34 @@ void CSolView::Activate(Rect& dirty)
     if (frame.DragPile) {
         // Where the cards lie decides, not the point; it is where a pointer
         // carrying them would be. The focus then rests on the new top card.
-        Release(QPoint(frame.DragPile->X + frame.Dx, frame.DragPile->Y + frame.Dy));
-        focus_.Card = -1;
+        const Card& first = *frame.DragPile->Cards.front();
+        const QString hand = line::Hand(first, frame.DragPile->Count());
+        const tollmere::Pile* source = frame.DragPile->Source;
+        Release(QPoint(frame.DragPile->X + frame.Dx, frame.DragPile->Y + frame.Dy), [&] {
+            const int landed = PileHolding(first);
+            return frame.Piles[std::size_t(landed)].get() == source ? line::Back(hand, PileName(landed))
+                                                                    : line::Moved(hand, PileName(landed));
+        });
+        focus_.card = -1;
         return;
     }
-    const std::optional<QPoint> at = frame.PressPoint(focus_.Pile, focus_.Card);
+    const std::optional<QPoint> at = frame.PressPoint(focus_.pile, focus_.card);
     if (!at)
         return;
-    const bool click = ClicksAsAButton(focus_.Pile);
+    const bool click = ClicksAsAButton(focus_.pile);
+    const int had = frame.At(focus_.pile).Count();
     Press(*at, dirty);
     dirty = {};
-    if (click)
-        Release(*at);
+    if (click) {
+        Release(*at, [&] {
+            const int now = frame.At(focus_.pile).Count();
+            return now > had ? line::TurnedOver() : line::Dealt(had - now);
+        });
+    } else if (frame.DragPile) {
+        Say(line::Lifted(line::Hand(*frame.DragPile->Cards.front(), frame.DragPile->Count()), PileName(focus_.pile)));
+    } else {
+        Say(line::NothingFrom(PileName(focus_.pile)));
+    }
 }
 
 bool CSolView::HandleKey(int key, Qt::KeyboardModifiers modifiers)
@@ -413,10 +469,10 @@ bool CSolView::HandleKey(int key, Qt::KeyboardModifiers modifiers)
     if (navigate && reveal) {
     } else if (tab) {
         const bool back = key == Qt::Key_Backtab || shift;
-        FocusPile((focus_.Pile + (back ? count - 1 : 1)) % count, dirty);
+        FocusPile((focus_.pile + (back ? count - 1 : 1)) % count, dirty);
     } else if (heading && shift) {
         // Along the fan: towards the bottom card, or towards the top one.
-        const int fanRule = frame->Piles[std::size_t(focus_.Pile)]->FanRule;
+        const int fanRule = frame->Piles[std::size_t(focus_.pile)]->FanRule;
         const bool down = fanRule == fan::Down;
         const bool right = fanRule == fan::Right;
         if ((down && *heading == GameFrame::Heading::Up) || (right && *heading == GameFrame::Heading::Left))
@@ -424,15 +480,22 @@ bool CSolView::HandleKey(int key, Qt::KeyboardModifiers modifiers)
         else if ((down && *heading == GameFrame::Heading::Down) || (right && *heading == GameFrame::Heading::Right))
             FocusCard(1);
     } else if (heading) {
-        FocusPile(frame->Nearest(focus_.Pile, *heading), dirty);
+        FocusPile(frame->Nearest(focus_.pile, *heading), dirty);
     } else if (act) {
         Activate(dirty);
     } else if (frame->DragPile) {
+        const Card& first = *frame->DragPile->Cards.front();
+        const QString hand = line::Hand(first, frame->DragPile->Count());
+        const std::vector<QString> before = PileNamesNow();
         frame->ReturnHeld(dirty);
+        AnnounceChanges(before);
+        Say(line::Back(hand, PileName(PileHolding(first))));
     }
     ClampFocus();
     dirty.Unite(RingChange());
     painter_.RepaintNow(dirty);
+    if (navigate)
+        platform::FocusChanged(this);
     return true;
 }
 
@@ -440,6 +503,84 @@ void CSolView::keyPressEvent(QKeyEvent* event)
 {
     if (!HandleKey(event->key(), event->modifiers()))
         QWidget::keyPressEvent(event);
+}
+
+void CSolView::Say(const QString& line)
+{
+    said_ = line;
+    emit Said(line);
+}
+
+// --- The reader ---
+
+int CSolView::PileCount() const
+{
+    const GameFrame* frame = table_->Frame();
+    return frame ? frame->PileCount() : 0;
+}
+
+QString CSolView::PileName(int index) const
+{
+    const std::span<const char* const> names = PileNames(table_->GameId);
+    return index < int(names.size()) ? QString::fromUtf8(names[std::size_t(index)]) : tr("Pile %1").arg(index + 1);
+}
+
+int CSolView::PileHolding(const Card& card) const
+{
+    const GameFrame& frame = *table_->Frame();
+    for (int i = 0; i < frame.PileCount(); ++i) {
+        const auto& cards = frame.Piles[std::size_t(i)]->Cards;
+        if (std::find(cards.begin(), cards.end(), &card) != cards.end())
+            return i;
+    }
+    return 0;
+}
+
+platform::AccessiblePile CSolView::Pile(int index) const
+{
+    const tollmere::Pile& pile = *table_->Frame()->Piles[std::size_t(index)];
+    const auto faceDown = std::count_if(pile.Cards.begin(), pile.Cards.end(), [](const Card* c) { return !c->FaceUp; });
+    const Card* top = pile.Top();
+    platform::AccessiblePile described{
+        platform::DescribePile(PileName(index), top && top->FaceUp ? NameOf(*top) : QString(), pile.Count(),
+                               int(faceDown)),
+        pile.Bounds.ToQRect(), ClicksAsAButton(index), {}};
+    // A fan is read card by card; a stack shows only its top.
+    if (pile.IsFanned())
+        for (int i = 0; i < pile.Count(); ++i) {
+            const Card& card = *pile.Cards[std::size_t(i)];
+            described.cards.push_back(
+                {card.FaceUp ? NameOf(card) : platform::FaceDownCardName(), pile.Exposed(i).ToQRect()});
+        }
+    return described;
+}
+
+platform::AccessibleTable::Focus CSolView::KeyFocus() const
+{
+    return PileCount() > 0 ? Clamped(focus_) : Focus{-1, -1};
+}
+
+std::vector<QString> CSolView::PileNamesNow() const
+{
+    std::vector<QString> names;
+    for (int i = 0; i < PileCount(); ++i)
+        names.push_back(Pile(i).name);
+    return names;
+}
+
+void CSolView::AnnounceChanges(const std::vector<QString>& before)
+{
+    const std::vector<QString> after = PileNamesNow();
+    if (after.size() != before.size()) {
+        platform::TableReset(this);
+        return;
+    }
+    std::vector<int> changed;
+    for (std::size_t i = 0; i < after.size(); ++i)
+        if (after[i] != before[i])
+            changed.push_back(int(i));
+    if (!changed.empty())
+        platform::PilesChanged(this, changed);
 }
 
 bool CSolView::focusNextPrevChild(bool next)

@@ -8,6 +8,7 @@
 
 #include <games/carddeck.h>
 #include <games/gametable.h>
+#include <platform/accessibletable.h>
 #include <platform/tablepainter.h>
 
 #include <QPoint>
@@ -15,10 +16,11 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace tollmere {
 
-class CSolView : public QWidget {
+class CSolView : public QWidget, public platform::AccessibleTable {
     Q_OBJECT
 public:
     // Reads the records file at `configPath` and shows the title picture.
@@ -58,13 +60,14 @@ public:
     void OnRecord();
     void OnSound();
 
-    // The keys: a pile has the focus, and inside a fanned pile the card a
-    // press there would lift (bottom first; -1 for the pile itself).
-    struct KeyFocus {
-        int Pile = 0;
-        int Card = -1;
-    };
-    KeyFocus Focus() const { return focus_; }
+    // The table as a screen reader reads it. The keys' focus is a pile, and
+    // inside a fanned pile the card a press there would lift.
+    int PileCount() const override;
+    platform::AccessiblePile Pile(int index) const override;
+    Focus KeyFocus() const override;
+    // The last line the keys' moves said ("Five of Spades to Foundation 1").
+    const QString& LastLine() const { return said_; }
+
     // The focus ring shows from the first key of a game to the next press
     // of the mouse.
     bool RingShown() const { return ringShown_; }
@@ -81,6 +84,10 @@ public:
     std::function<void()> ShowRecord;
     std::function<void()> ShowWin;
     std::function<void(int helpContext)> ShowHelp; // 0: the contents
+
+signals:
+    // What a move made from the keys did, for the status bar.
+    void Said(const QString& line);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -102,7 +109,9 @@ private:
     // The three steps of a move, made alike by the mouse and the keys; each
     // repaints what it changed, the ring included, at once.
     void Press(QPoint at, Rect dirty = {});
-    void Release(QPoint at);
+    // After the drop, `line` (when given) says what it did, before a win's
+    // dialog shows.
+    void Release(QPoint at, const std::function<QString()>& line = {});
     // What the ring covered and now covers, when that changed.
     Rect RingChange();
     Rect RingArea() const;
@@ -110,6 +119,7 @@ private:
     // --- Keys ---
     bool HandleKey(int key, Qt::KeyboardModifiers modifiers);
     // The focus kept on a pile that exists and a card it holds.
+    Focus Clamped(Focus focus) const;
     void ClampFocus();
     // The focus onto pile `index`, at its top card; held cards are carried
     // there.
@@ -120,6 +130,16 @@ private:
     // A stock that a click works (deals, turns the waste over) rather than
     // one whose top card is lifted.
     bool ClicksAsAButton(int index) const;
+    void Say(const QString& line);
+
+    // --- The reader ---
+    // Every pile's description; after a move the ones that changed are
+    // announced.
+    std::vector<QString> PileNamesNow() const;
+    QString PileName(int index) const;
+    // The pile that holds `card`.
+    int PileHolding(const Card& card) const;
+    void AnnounceChanges(const std::vector<QString>& before);
 
     QString configPath_;
     ConfigBlock config_;
@@ -128,7 +148,8 @@ private:
     std::unique_ptr<GameTable> table_;
     std::unique_ptr<TableSurface> surface_;
     platform::TablePainter painter_{this};
-    KeyFocus focus_;
+    Focus focus_{0, -1};
+    QString said_;
     bool ringShown_ = false;
     Rect ring_; // what the ring covers on the screen now
 };
