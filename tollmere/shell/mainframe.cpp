@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSizeGrip>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -144,6 +145,8 @@ void CMainFrame::BuildToolBars()
     addToolBar(Qt::LeftToolBarArea, toolsBar_);
 
     for (QToolBar* bar : {gameBar_, toolsBar_}) {
+        if (auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+            more->setAccessibleName(QStringLiteral("More buttons"));
         bar->setMovable(true);
         bar->setFloatable(true);
         bar->setAllowedAreas(Qt::AllToolBarAreas);
@@ -159,6 +162,8 @@ void CMainFrame::BuildStatusBar()
     message_->setAccessibleDescription(QStringLiteral("What happened last"));
     statusBar()->addWidget(message_, 1);
     statusBar()->setAccessibleName(QStringLiteral("Status bar"));
+    if (auto* grip = statusBar()->findChild<QSizeGrip*>())
+        grip->setAccessibleName(QStringLiteral("Resize the window"));
     connect(view_, &CSolView::Said, message_,
             [this](const QString& line) { message_->setText(line.isEmpty() ? QStringLiteral("Ready") : line); });
     const char* names[] = {"CAP", "NUM", "SCRL"};
@@ -182,8 +187,14 @@ void CMainFrame::UpdateIndicators()
 {
     const platform::LockKeys keys = platform::lockKeyState();
     const bool on[] = {keys.caps, keys.num, keys.scroll};
-    for (int pane = 0; pane < 3; ++pane)
+    const char* spoken[] = {"Caps Lock", "Num Lock", "Scroll Lock"};
+    for (int pane = 0; pane < 3; ++pane) {
         indicators_[pane]->setText(on[pane] ? indicators_[pane]->objectName() : QString());
+        // An empty pane says nothing on the screen, but a reader names it.
+        const QString name = QString::fromLatin1(spoken[pane]) + (on[pane] ? QStringLiteral(" on") : QStringLiteral(" off"));
+        if (indicators_[pane]->accessibleName() != name)
+            indicators_[pane]->setAccessibleName(name);
+    }
 }
 
 void CMainFrame::BuildMenu()

@@ -70,6 +70,8 @@ CSolView::CSolView(QString configPath, QWidget* parent)
     SoundOn = config_.SoundOn != 0;
     table_ = std::make_unique<GameTable>(*deck_, int(GameId::Title));
     platform::ExposeTable(this, this);
+    setAccessibleName(QStringLiteral("Title"));
+    setAccessibleDescription(QStringLiteral("The card table"));
 
     AskOpenPath = [this] { return AskGameFile(this, GameFileDialog::Open); };
     AskSavePath = [this] { return AskGameFile(this, GameFileDialog::Save); };
@@ -139,6 +141,8 @@ void CSolView::StartGame(int gameId)
     RebuildTable();
     painter_.RepaintWhole();
     config_.CountPlay(gameId);
+    const auto index = StatsIndex(gameId);
+    setAccessibleName(index ? QString::fromUtf8(Games[std::size_t(*index)].Name) : QStringLiteral("Title"));
     if (!said_.isEmpty())
         Say(QString());
     platform::TableReset(this);
