@@ -1,7 +1,8 @@
 # Joins the help pieces into one HTML file:
 #   cmake -DOUTPUT=<file> -DHELP_DIR=<dir> -DGAMES=a,b,... -P assemble_help.cmake
-# The contents list links the mouse topic, every game topic present (in the given
-# menu order, titled by its first heading) and the options topic.
+# The contents list links the mouse topic, the keyboard topic where there is
+# one, every game topic present (in the given menu order, titled by its first
+# heading) and the options topic.
 function(read_piece name var)
   file(READ "${HELP_DIR}/${name}.html" text)
   set(${var} "${text}" PARENT_SCOPE)
@@ -14,6 +15,11 @@ read_piece(footer footer)
 
 set(contents "<ul>\n<li><a href=\"#mouse\">Playing with the mouse</a></li>\n")
 set(topics "")
+if(EXISTS "${HELP_DIR}/keyboard.html")
+  read_piece(keyboard keyboard)
+  string(APPEND contents "<li><a href=\"#keyboard\">Keyboard</a></li>\n")
+  string(APPEND topics "<hr>\n${keyboard}")
+endif()
 string(REPLACE "," ";" GAMES "${GAMES}")
 foreach(game IN LISTS GAMES)
   if(NOT EXISTS "${HELP_DIR}/${game}.html")
