@@ -46,6 +46,7 @@ struct Window : ::testing::Test {
     // What the window shows of the table.
     QImage Shown() { return hidpi::WindowPicture(View()).copy(); }
     void Trigger(int id) { frame->Command(id)->trigger(); }
+    QAction* Command(int id) { return frame->Command(id); }
 
     QTemporaryDir dir;
     platform::SoundRecorder sounds;
@@ -234,6 +235,17 @@ TEST_F(Window, AReaderHearsEveryWidgetAndTheKeysMovesInTheStatusBar)
     EXPECT_EQ(Read(&message), message.text());
     Trigger(int(GameId::Calculation));
     EXPECT_EQ(message.text(), "Ready");
+
+    // From the keys alone: F6 to the game toolbar, Tab along it, Space deals
+    // and the table has the keys again.
+    QTest::keyClick(frame.get(), Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), frame->GameToolBar()->widgetForAction(Command(129)));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(View().Table().GameId, int(GameId::Accordion));
+    EXPECT_TRUE(View().hasFocus());
+    QTest::keyClick(frame.get(), Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), frame->ToolsToolBar()->widgetForAction(Command(command::Open)));
 
     ConfigBlock records;
     records.Played[3] = 3;

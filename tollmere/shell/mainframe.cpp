@@ -116,7 +116,11 @@ void CMainFrame::BuildToolBars()
         const QString name = QString::fromUtf8(game.Name);
         const int id = int(game.Id);
         QAction* action = addGameBarButton(id, QStringLiteral("Play ") + name + QLatin1Char('\n') + name);
-        connect(action, &QAction::triggered, view_, [this, id] { view_->StartGame(id); });
+        connect(action, &QAction::triggered, view_, [this, id] {
+            view_->StartGame(id);
+            // A game dealt from the keyboard is played from it at once.
+            view_->setFocus();
+        });
     }
     for (int i = 0; i < 2; ++i)
         gameBar_->addSeparator();
@@ -145,6 +149,11 @@ void CMainFrame::BuildToolBars()
     addToolBar(Qt::LeftToolBarArea, toolsBar_);
 
     for (QToolBar* bar : {gameBar_, toolsBar_}) {
+        // Reached by Tab and F6, never taken by a click: a mouse player sees
+        // no focus on them.
+        for (QAction* action : bar->actions())
+            if (QWidget* button = bar->widgetForAction(action); button && !action->isSeparator())
+                button->setFocusPolicy(Qt::TabFocus);
         if (auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
             more->setAccessibleName(QStringLiteral("More buttons"));
         bar->setMovable(true);
@@ -220,8 +229,34 @@ void CMainFrame::BuildMenu()
         addAction(action);
     };
     key(QKeySequence::New, [this] { NewDocument(); });
+    // F6 and Shift+F6 go from pane to pane: the table, the game toolbar, the
+    // tools toolbar.
+    const auto pane = [this](QKeySequence sequence, int step) {
+        auto* action = new QAction(this);
+        action->setShortcut(sequence);
+        connect(action, &QAction::triggered, this, [this, step] { NextPane(step); });
+        addAction(action);
+    };
+    pane(QKeySequence(Qt::Key_F6), 1);
+    pane(QKeySequence(Qt::SHIFT | Qt::Key_F6), -1);
     key(QKeySequence::Open, [this] { view_->OnOpen(); });
     key(QKeySequence::Save, [this] { view_->OnSave(); });
+}
+
+void CMainFrame::NextPane(int step)
+{
+    // Each toolbar is entered at its first button; a hidden one is passed by.
+    std::vector<QWidget*> panes{view_};
+    int at = 0;
+    for (QToolBar* bar : {gameBar_, toolsBar_}) {
+        if (!bar->isVisible() || bar->actions().isEmpty())
+            continue;
+        if (bar->isAncestorOf(focusWidget()))
+            at = int(panes.size());
+        panes.push_back(bar->widgetForAction(bar->actions().constFirst()));
+    }
+    const int count = int(panes.size());
+    panes[std::size_t(((at + step) % count + count) % count)]->setFocus(Qt::TabFocusReason);
 }
 
 void CMainFrame::UpdateCaption()

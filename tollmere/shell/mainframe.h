@@ -56,6 +56,8 @@ private:
     void BuildStatusBar();
     void BuildMenu();
     void UpdateCaption();
+    // The keyboard focus to the next (`step` 1) or previous (-1) pane.
+    void NextPane(int step);
 
     CSolDoc& doc_;
     CSolView* view_;
