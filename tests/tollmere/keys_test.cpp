@@ -152,6 +152,7 @@ TEST(KeyPlay, KeysMeanNothingWithoutAGameAndStocksClickAsTheMouseDoes)
     EXPECT_EQ(h.PileAt(1).Count(), 1);
     EXPECT_EQ(h.PileAt(0).Count(), 45);
     EXPECT_FALSE(h.Frame().DragPile);
+    EXPECT_EQ(h.View().LastLine().toStdString(), "1 card dealt from the stock");
 
     // Fortune's Favor's empty stock turns the waste over.
     h.Start(GameId::FortunesFavor);
@@ -162,6 +163,7 @@ TEST(KeyPlay, KeysMeanNothingWithoutAGameAndStocksClickAsTheMouseDoes)
     EXPECT_EQ(h.PileAt(0).Count(), 36);
     EXPECT_EQ(h.Sounds(), QStringList{"SHUFFLE.WAV"});
     EXPECT_EQ(h.Table().TurnCount(), 1);
+    EXPECT_EQ(h.View().LastLine().toStdString(), "The waste turned over into the stock");
 }
 
 struct Reading {

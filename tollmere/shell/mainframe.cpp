@@ -200,7 +200,7 @@ void CMainFrame::UpdateIndicators()
     for (int pane = 0; pane < 3; ++pane) {
         indicators_[pane]->setText(on[pane] ? indicators_[pane]->objectName() : QString());
         // An empty pane says nothing on the screen, but a reader names it.
-        const QString name = QString::fromLatin1(spoken[pane]) + (on[pane] ? QStringLiteral(" on") : QStringLiteral(" off"));
+        const QString name = QString::fromLatin1(spoken[pane]) + QLatin1String(on[pane] ? " on" : " off");
         if (indicators_[pane]->accessibleName() != name)
             indicators_[pane]->setAccessibleName(name);
     }

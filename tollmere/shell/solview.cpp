@@ -46,7 +46,11 @@ QString Hand(const Card& first, int count)
 QString Lifted(const QString& hand, const QString& pile) { return CSolView::tr("%1 lifted from %2").arg(hand, pile); }
 QString Moved(const QString& hand, const QString& pile) { return CSolView::tr("%1 to %2").arg(hand, pile); }
 QString Back(const QString& hand, const QString& pile) { return CSolView::tr("%1 back to %2").arg(hand, pile); }
-QString Dealt(int cards) { return CSolView::tr("%n cards dealt from the stock", nullptr, cards); }
+QString Dealt(int cards)
+{
+    return cards == 1 ? CSolView::tr("1 card dealt from the stock")
+                      : CSolView::tr("%n cards dealt from the stock", nullptr, cards);
+}
 QString TurnedOver() { return CSolView::tr("The waste turned over into the stock"); }
 QString NothingFrom(const QString& pile) { return CSolView::tr("Nothing to lift from %1").arg(pile); }
 QString Won(const QString& move) { return CSolView::tr("%1. You won!").arg(move); }
@@ -166,7 +170,8 @@ bool CSolView::SaveGameTo(const QString& path)
     // so that every card is in the file.
     if (GameFrame* frame = table_->Frame(); frame && frame->DragPile) {
         Rect dirty;
-        frame->ReturnHeld(dirty);
+        TakeBack(dirty);
+        dirty.Unite(RingChange());
         painter_.RepaintNow(dirty);
     }
     return SaveGame(*table_, path);
@@ -430,6 +435,8 @@ void CSolView::Activate(Rect& dirty)
     if (click) {
         Release(*at, [&] {
             const int now = frame.At(focus_.pile).Count();
+            if (now == had)
+                return line::NothingFrom(PileName(focus_.pile));
             return now > had ? line::TurnedOver() : line::Dealt(had - now);
         });
     } else if (frame.DragPile) {
@@ -490,9 +497,7 @@ bool CSolView::HandleKey(int key, Qt::KeyboardModifiers modifiers)
     } else if (frame->DragPile) {
         const Card& first = *frame->DragPile->Cards.front();
         const QString hand = line::Hand(first, frame->DragPile->Count());
-        const std::vector<QString> before = PileNamesNow();
-        frame->ReturnHeld(dirty);
-        AnnounceChanges(before);
+        TakeBack(dirty);
         Say(line::Back(hand, PileName(PileHolding(first))));
     }
     ClampFocus();
@@ -507,6 +512,13 @@ void CSolView::keyPressEvent(QKeyEvent* event)
 {
     if (!HandleKey(event->key(), event->modifiers()))
         QWidget::keyPressEvent(event);
+}
+
+void CSolView::TakeBack(Rect& dirty)
+{
+    const std::vector<QString> before = PileNamesNow();
+    table_->Frame()->ReturnHeld(dirty);
+    AnnounceChanges(before);
 }
 
 void CSolView::Say(const QString& line)

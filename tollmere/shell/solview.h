@@ -131,6 +131,8 @@ private:
     // one whose top card is lifted.
     bool ClicksAsAButton(int index) const;
     void Say(const QString& line);
+    // Held cards home to their pile, as the next press would send them.
+    void TakeBack(Rect& dirty);
 
     // --- The reader ---
     // Every pile's description; after a move the ones that changed are
