@@ -3,6 +3,7 @@
 #include "platform/toolkitsettings.h"
 
 #include <QColorDialog>
+#include <QWidget>
 #include <algorithm>
 
 namespace platform {
@@ -17,6 +18,31 @@ ColorRef fromQColor(const QColor& colour)
     const QColor rgb = colour.toRgb();
     return makeColorRef(rgb.red(), rgb.green(), rgb.blue());
 }
+
+namespace {
+
+// Qt names the dialog's buttons and fields but not the parts it draws itself:
+// a screen reader needs words for those too.
+void NameDrawnParts(QColorDialog& dialog)
+{
+    const struct {
+        const char* className;
+        const char* name;
+        const char* description;
+    } parts[] = {
+        {"QColorPicker", "Hue and saturation", "Pick a hue across and a saturation down"},
+        {"QColorLuminancePicker", "Brightness", "Pick how light the colour is"},
+        {"QColorShowLabel", "Chosen colour", "The colour as it is now chosen"},
+    };
+    for (QWidget* widget : dialog.findChildren<QWidget*>())
+        for (const auto& part : parts)
+            if (widget->inherits(part.className) && widget->accessibleName().isEmpty()) {
+                widget->setAccessibleName(QString::fromLatin1(part.name));
+                widget->setAccessibleDescription(QString::fromLatin1(part.description));
+            }
+}
+
+} // namespace
 
 bool chooseColour(QWidget* owner, ColorRef& colour, CustomColours& custom)
 {
@@ -33,6 +59,7 @@ bool chooseColour(QWidget* owner, ColorRef& colour, CustomColours& custom)
     // custom colours and behaves the same everywhere.
     QColorDialog dialog(toQColor(colour), owner);
     dialog.setOption(QColorDialog::DontUseNativeDialog);
+    NameDrawnParts(dialog);
     const bool accepted = dialog.exec() == QDialog::Accepted;
 
     for (int i = 0; i < shared; ++i)

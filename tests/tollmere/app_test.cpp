@@ -4,12 +4,18 @@
 
 #include <shell/deckdialog.h>
 #include <shell/mainframe.h>
+#include <shell/recorddialog.h>
 #include <shell/soldoc.h>
+#include <platform/colour.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QColorDialog>
+#include <QTimer>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <density.h>
@@ -40,6 +46,7 @@ struct Window : ::testing::Test {
     // What the window shows of the table.
     QImage Shown() { return hidpi::WindowPicture(View()).copy(); }
     void Trigger(int id) { frame->Command(id)->trigger(); }
+    QAction* Command(int id) { return frame->Command(id); }
 
     QTemporaryDir dir;
     platform::SoundRecorder sounds;
@@ -203,6 +210,71 @@ TEST(DeckDialog, OffersNineBacksAndKeepsTheOldOneOnCancel)
     EXPECT_EQ(unknown.SelectedBack(), 0);
     unknown.accept();
     EXPECT_EQ(config.CardBackId, 4242) << "OK with nothing selected keeps the back";
+}
+
+QString Read(QWidget* widget, QAccessible::Text text = QAccessible::Name)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(text);
+}
+
+TEST_F(Window, AReaderHearsEveryWidgetAndTheKeysMovesInTheStatusBar)
+{
+    for (QToolBar* bar : {frame->GameToolBar(), frame->ToolsToolBar()})
+        for (QAction* action : bar->actions())
+            if (!action->isSeparator()) {
+                EXPECT_EQ(Read(bar->widgetForAction(action)), action->toolTip());
+                EXPECT_EQ(Read(bar->widgetForAction(action), QAccessible::Description), action->statusTip());
+            }
+
+    QLabel& message = *frame->Message();
+    Trigger(int(GameId::Calculation));
+    ASSERT_TRUE(View().hasFocus());
+    QTest::keyClick(&View(), Qt::Key_Right);
+    QTest::keyClick(&View(), Qt::Key_Space);
+    EXPECT_TRUE(message.text().endsWith(" lifted from Stock")) << message.text().toStdString();
+    EXPECT_EQ(Read(&message), message.text());
+    Trigger(int(GameId::Calculation));
+    EXPECT_EQ(message.text(), "Ready");
+
+    // From the keys alone: F6 to the game toolbar, Tab along it, Space deals
+    // and the table has the keys again.
+    QTest::keyClick(frame.get(), Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), frame->GameToolBar()->widgetForAction(Command(129)));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(View().Table().GameId, int(GameId::Accordion));
+    EXPECT_TRUE(View().hasFocus());
+    QTest::keyClick(frame.get(), Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), frame->ToolsToolBar()->widgetForAction(Command(command::Open)));
+
+    ConfigBlock records;
+    records.Played[3] = 3;
+    records.Won[3] = 1;
+    RecordDialog record(records);
+    const auto row = [&](int i) { return record.List()->item(i)->data(Qt::AccessibleTextRole).toString(); };
+    EXPECT_EQ(row(3), "Calculation: played 3, won 1");
+    record.ResetButton()->click();
+    EXPECT_EQ(row(3), "Calculation: played 0, won 0");
+    EXPECT_EQ(row(0), "Fortune's Favor: played 0, won 0");
+
+    DeckDialog decks(records);
+    EXPECT_EQ(decks.List()->item(2)->data(Qt::AccessibleTextRole).toString(), "Card back 3 of 9");
+
+    // The colour dialog's drawn parts have names too.
+    QStringList unnamed;
+    QTimer::singleShot(0, [&unnamed] {
+        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        for (const char* part : {"QColorPicker", "QColorLuminancePicker", "QColorShowLabel"})
+            for (QWidget* widget : dialog->findChildren<QWidget*>())
+                if (widget->inherits(part) && Read(widget).isEmpty())
+                    unnamed << QString::fromLatin1(part);
+        dialog->reject();
+    });
+    platform::ColorRef colour = 0;
+    platform::CustomColours custom{};
+    platform::chooseColour(frame.get(), colour, custom);
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
 }
 
 } // namespace

@@ -14,9 +14,6 @@
 namespace tollmere::test {
 namespace {
 
-using Faced = std::pair<CardId, int>;
-using Table = std::vector<std::vector<Faced>>;
-
 struct Place {
     int Kind;
     int X;
@@ -145,17 +142,6 @@ const GameCase Cases[] = {
          return t;
      }},
 };
-
-Table TableOf(Harness& h)
-{
-    Table t;
-    for (const auto& pile : h.Frame().Piles) {
-        t.emplace_back();
-        for (const Card* card : pile->Cards)
-            t.back().push_back({IdOf(*card), card->FaceUp});
-    }
-    return t;
-}
 
 QByteArray FileOf(int gameId, int turns, const Table& table)
 {

@@ -92,6 +92,8 @@ void Harness::Start(GameId id)
 void Harness::Press(QPoint at) { QTest::mousePress(view_.get(), Qt::LeftButton, {}, at); }
 void Harness::Release(QPoint at) { QTest::mouseRelease(view_.get(), Qt::LeftButton, {}, at); }
 
+void Harness::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) { QTest::keyClick(view_.get(), key, modifiers); }
+
 void Harness::Move(QPoint at, bool buttonDown)
 {
     frameClock_ += platform::TablePainter::FrameMs;
@@ -182,7 +184,9 @@ QImage Harness::ComposedWhole()
     TableSurface fresh(Deck(), view_->size(), Table().GameId, Config().TableColour, Config().CardBackId,
                        view_->Surface()->Background.devicePixelRatio());
     QImage whole = platform::makeSurface(view_->size(), fresh.Background.devicePixelRatio());
-    fresh.PaintOnto(whole, Rect::At(0, 0, view_->width(), view_->height()));
+    const Rect client = Rect::At(0, 0, view_->width(), view_->height());
+    fresh.PaintOnto(whole, client);
+    view_->PaintRing(whole, client);
     return whole;
 }
 
@@ -205,6 +209,17 @@ std::vector<CardId> CardsOf(const Pile& pile)
     for (const Card* card : pile.Cards)
         ids.push_back(IdOf(*card));
     return ids;
+}
+
+Table TableOf(Harness& h)
+{
+    Table t;
+    for (const auto& pile : h.Frame().Piles) {
+        t.emplace_back();
+        for (const Card* card : pile->Cards)
+            t.back().push_back({IdOf(*card), card->FaceUp});
+    }
+    return t;
 }
 
 CardId IdOf(const Card& card) { return {card.RankCode, card.SuitCode}; }

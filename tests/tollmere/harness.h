@@ -63,6 +63,8 @@ public:
         Press(at);
         Release(at);
     }
+    // A key pressed and let go on the view.
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     // Arranging a position: the card taken from wherever it lies and put on
     // top of `pile`, face up or down, painted on top.
@@ -79,7 +81,7 @@ public:
     // whole afresh.
     ::testing::AssertionResult RepaintedWhole();
     // What the window shows of the table as the paints so far left it, and
-    // the table composed whole afresh.
+    // the table composed whole afresh, with the focus ring where it shows.
     QImage Composed() const;
     QImage ComposedWhole();
     // The window's own picture under the view, sharing its pixels, where the
@@ -98,6 +100,10 @@ private:
 
 // The identities of a pile's cards, bottom first.
 std::vector<CardId> CardsOf(const Pile& pile);
+// Every pile's cards, bottom first, with their face flags.
+using Faced = std::pair<CardId, int>;
+using Table = std::vector<std::vector<Faced>>;
+Table TableOf(Harness& h);
 CardId IdOf(const Card& card);
 // The centre of a card place, and the point `dx`, `dy` into a card.
 QPoint Centre(const Rect& r);

@@ -12,6 +12,10 @@ public:
     // 0 stock, 1-6 the row from the left.
     static constexpr Place Places[] = {{250, 110}, {0, 0}, {100, 0}, {200, 0}, {300, 0}, {400, 0}, {500, 0}};
 
+    // What the player and a screen reader call each pile, in the same order.
+    static constexpr const char* Names[] = {
+        "Stock", "Pile 1", "Pile 2", "Pile 3", "Pile 4", "Pile 5", "Pile 6"};
+
     void PickUp(Rect& dirty, int x, int y);
     void Drop(Rect& dirty, int x, int y);
     bool IsWon() const;

@@ -13,6 +13,11 @@ public:
     static constexpr Place Places[] = {{0, 0},   {240, 0},   {340, 0},   {0, 100}, {240, 100}, {340, 100},
                                        {0, 200}, {240, 200}, {340, 200}, {0, 300}, {240, 300}, {340, 300}};
 
+    // What the player and a screen reader call each pile, in the same order.
+    static constexpr const char* Names[] = {
+        "Left row 1", "Foundation 1", "Right row 1", "Left row 2", "Foundation 2", "Right row 2", "Left row 3",
+        "Foundation 3", "Right row 3", "Left row 4", "Foundation 4", "Right row 4"};
+
     bool IsWon() const;
 };
 

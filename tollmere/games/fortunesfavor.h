@@ -16,6 +16,12 @@ public:
                                        {0, 110},   {100, 110}, {200, 110}, {300, 110}, {400, 110}, {500, 110},
                                        {0, 220},   {100, 220}, {200, 220}, {300, 220}, {400, 220}, {500, 220}};
 
+    // What the player and a screen reader call each pile, in the same order.
+    static constexpr const char* Names[] = {
+        "Stock", "Waste", "Foundation 1", "Foundation 2", "Foundation 3", "Foundation 4", "Tableau 1",
+        "Tableau 2", "Tableau 3", "Tableau 4", "Tableau 5", "Tableau 6", "Tableau 7", "Tableau 8", "Tableau 9",
+        "Tableau 10", "Tableau 11", "Tableau 12"};
+
     void PickUp(Rect& dirty, int x, int y);
     bool IsWon() const;
 

@@ -14,6 +14,11 @@ public:
     static constexpr Place Places[] = {{0, 220}, {0, 110},   {100, 0},   {300, 0},   {100, 220}, {300, 220},
                                        {200, 0}, {100, 110}, {200, 110}, {300, 110}, {200, 220}};
 
+    // What the player and a screen reader call each pile, in the same order.
+    static constexpr const char* Names[] = {
+        "Stock", "Waste", "Foundation 1", "Foundation 2", "Foundation 3", "Foundation 4", "Cross top",
+        "Cross left", "Cross centre", "Cross right", "Cross bottom"};
+
     bool IsWon() const;
 };
 

@@ -4,6 +4,8 @@
 
 #include <platform/sound.h>
 
+#include <cstdlib>
+
 namespace tollmere {
 
 bool SoundOn = true;
@@ -214,6 +216,74 @@ void GameFrame::PickUpOrRedeal(Rect& dirty, int x, int y, int& turnCount, int ma
         Redeal(dirty, turnCount, maxTurns);
     else if (TakeCards(*pile, x, y))
         FinishLift(dirty, x, y, liftSound);
+}
+
+// --- Keys ---
+
+int GameFrame::Nearest(int from, Heading heading) const
+{
+    const Rect a = Piles[std::size_t(from)]->CardPlace();
+    const bool across = heading == Heading::Left || heading == Heading::Right;
+    const int sign = heading == Heading::Right || heading == Heading::Down ? 1 : -1;
+    int nearest = from;
+    bool nearestInLine = false;
+    long long nearestScore = 0;
+    for (int i = 0; i < PileCount(); ++i) {
+        const Rect b = Piles[std::size_t(i)]->CardPlace();
+        // Twice the distances between the centres, to stay in whole pixels.
+        const int dx = b.left + b.right - a.left - a.right;
+        const int dy = b.top + b.bottom - a.top - a.bottom;
+        const long long ahead = sign * (across ? dx : dy);
+        if (i == from || ahead <= 0)
+            continue;
+        const bool inLine = across ? b.top < a.bottom && a.top < b.bottom : b.left < a.right && a.left < b.right;
+        const long long score = inLine ? ahead : ahead + 2LL * std::abs(across ? dy : dx);
+        if (nearest == from || (inLine && !nearestInLine) || (inLine == nearestInLine && score < nearestScore)) {
+            nearest = i;
+            nearestInLine = inLine;
+            nearestScore = score;
+        }
+    }
+    return nearest;
+}
+
+std::optional<QPoint> GameFrame::PressPoint(int index, int card) const
+{
+    const Pile& pile = *Piles[std::size_t(index)];
+    Rect area = pile.Bounds;
+    if (!pile.IsEmpty()) {
+        // Below the top card only a card's exposed strip starts a run from it.
+        const int top = pile.Count() - 1;
+        area = pile.Exposed(card < 0 || card > top ? top : card);
+    }
+    const auto reaches = [&](QPoint p) { return PileUnder(p.x(), p.y()) == &pile; };
+    // The middle, else the first point of a grid over it that earlier piles
+    // leave uncovered.
+    const QPoint middle((area.left + area.right) / 2, (area.top + area.bottom) / 2);
+    if (reaches(middle))
+        return middle;
+    constexpr int Step = 4;
+    for (int y = area.top; y < area.bottom; y += Step)
+        for (int x = area.left; x < area.right; x += Step)
+            if (reaches({x, y}))
+                return QPoint(x, y);
+    return std::nullopt;
+}
+
+QPoint GameFrame::CarryPlace(int index) const
+{
+    const Pile& target = *Piles[std::size_t(index)];
+    const Pile* source = DragPile ? DragPile->Source : nullptr;
+    const QPoint next = target.Slot(target.Count() + 1);
+    if (&target == source)
+        return next;
+    const QPoint topCard = target.IsEmpty() ? next : target.Slot(target.Count());
+    for (const QPoint at : {next, topCard, QPoint(target.X, target.Y)}) {
+        const Rect probe = Rect::At(at.x(), at.y(), CardWidth, CardHeight);
+        if (BestOverlap(probe, source, [](const Pile&) { return true; }) == &target)
+            return at;
+    }
+    return next;
 }
 
 } // namespace tollmere

@@ -9,7 +9,9 @@
 #include "codes.h"
 #include "pile.h"
 
+#include <QPoint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tollmere {
@@ -69,6 +71,10 @@ public:
     // back to the source silently when none. Returns the target, or none.
     template <typename Allow>
     Pile* DropHeld(Rect& dirty, Allow candidate);
+    // The pile a card place at `probe` overlaps most among those `candidate`
+    // allows, never `source`; the later one on a tie; none when it meets none.
+    template <typename Allow>
+    Pile* BestOverlap(const Rect& probe, const Pile* source, Allow candidate) const;
     // Turns the waste (the pile after the stock) over into the empty stock,
     // face down, at most `maxTurns` times a game.
     void Redeal(Rect& dirty, int& turnCount, int maxTurns);
@@ -76,6 +82,24 @@ public:
     // empty stock redeals (while redeals are left), any other lifts cards
     // with `liftSound`.
     void PickUpOrRedeal(Rect& dirty, int x, int y, int& turnCount, int maxTurns, const char* liftSound);
+
+    // --- Keys ---
+    // The keys play through the mouse's three operations, at points worked
+    // out from the piles' rectangles.
+    enum class Heading { Left, Right, Up, Down };
+    // The nearest pile from pile `from` in `heading`, by their card places:
+    // one in the same row (or column) first; `from` itself when none lies
+    // that way.
+    int Nearest(int from, Heading heading) const;
+    // A point where a press reaches pile `index` and lifts from its card
+    // `card` (bottom first; -1 or past the top: the top card); inside an
+    // empty pile, for a stock's click. None when earlier piles cover it all.
+    std::optional<QPoint> PressPoint(int index, int card) const;
+    // Where the held cards lie when carried over pile `index`: where a drop
+    // lays them on that pile if any such place is near (the next place in
+    // its fan, its top card, its card place); over their own pile, where
+    // they were lifted from.
+    QPoint CarryPlace(int index) const;
 
     // --- Win ---
     // The empty piles among those `counted` allows, in list order, stopping
@@ -102,11 +126,24 @@ Pile* GameFrame::DropHeld(Rect& dirty, Allow candidate)
     if (!DragPile)
         return nullptr;
     Pile& source = *DragPile->Source;
-    const Rect probe = Rect::At(DragPile->X, DragPile->Y, CardWidth, CardHeight);
+    Pile* target = BestOverlap(Rect::At(DragPile->X, DragPile->Y, CardWidth, CardHeight), &source, candidate);
+    Pile& landing = target ? *target : source;
+    if (target)
+        PlayWave("DOWN.WAV");
+    dirty.Unite(DragPile->Bounds);
+    DragPile->MoveAllOnto(landing);
+    dirty.Unite(landing.Bounds);
+    DragPile.reset();
+    return target;
+}
+
+template <typename Allow>
+Pile* GameFrame::BestOverlap(const Rect& probe, const Pile* source, Allow candidate) const
+{
     Pile* target = nullptr;
     long long best = 0;
     for (const auto& pile : Piles) {
-        if (pile.get() == &source || !candidate(*pile))
+        if (pile.get() == source || !candidate(*pile))
             continue;
         const Rect common = probe.Intersected(pile->Bounds);
         const long long area = (long long)common.Width() * common.Height();
@@ -115,13 +152,6 @@ Pile* GameFrame::DropHeld(Rect& dirty, Allow candidate)
             target = pile.get();
         }
     }
-    Pile& landing = target ? *target : source;
-    if (target)
-        PlayWave("DOWN.WAV");
-    dirty.Unite(DragPile->Bounds);
-    DragPile->MoveAllOnto(landing);
-    dirty.Unite(landing.Bounds);
-    DragPile.reset();
     return target;
 }
 

@@ -50,20 +50,38 @@ Game MakeGame(CardDeck& deck, int gameId)
 
 } // namespace
 
-std::span<const Place> PilePlaces(int gameId)
+namespace {
+
+// What `pick` gives for the class of game `gameId`; nothing for the title.
+template <typename Result, typename Pick>
+Result OfGameClass(int gameId, Pick pick)
 {
     switch (ToGameId(gameId)) {
     case GameId::Title: return {};
-    case GameId::Calculation: return CalculationGame::Places;
-    case GameId::BeleagueredCastle: return BeleagueredCastleGame::Places;
-    case GameId::FourSeasons: return FourSeasonsGame::Places;
-    case GameId::Accordion: return AccordionGame::Places;
-    case GameId::FortunesFavor: return FortunesFavorGame::Places;
-    case GameId::QueensAudience: return QueensAudienceGame::Places;
-    case GameId::Chameleon: return ChameleonGame::Places;
-    case GameId::Quadrille: return QuadrilleGame::Places;
+    case GameId::Calculation: return pick(std::type_identity<CalculationGame>{});
+    case GameId::BeleagueredCastle: return pick(std::type_identity<BeleagueredCastleGame>{});
+    case GameId::FourSeasons: return pick(std::type_identity<FourSeasonsGame>{});
+    case GameId::Accordion: return pick(std::type_identity<AccordionGame>{});
+    case GameId::FortunesFavor: return pick(std::type_identity<FortunesFavorGame>{});
+    case GameId::QueensAudience: return pick(std::type_identity<QueensAudienceGame>{});
+    case GameId::Chameleon: return pick(std::type_identity<ChameleonGame>{});
+    case GameId::Quadrille: return pick(std::type_identity<QuadrilleGame>{});
     }
     return {};
+}
+
+} // namespace
+
+std::span<const Place> PilePlaces(int gameId)
+{
+    return OfGameClass<std::span<const Place>>(
+        gameId, [](auto game) { return std::span<const Place>(decltype(game)::type::Places); });
+}
+
+std::span<const char* const> PileNames(int gameId)
+{
+    return OfGameClass<std::span<const char* const>>(
+        gameId, [](auto game) { return std::span<const char* const>(decltype(game)::type::Names); });
 }
 
 GameTable::GameTable(CardDeck& deck, int gameId) : GameId(gameId), Deck(deck), Play(MakeGame(deck, gameId)) {}

@@ -36,6 +36,9 @@ private:
 // The home places of game `gameId`'s piles, in pile-list order: where the
 // background frames its outlines. None for the title picture.
 std::span<const Place> PilePlaces(int gameId);
+// The names of game `gameId`'s piles ("Stock", "Foundation 2"), in the same
+// order.
+std::span<const char* const> PileNames(int gameId);
 
 using Game = std::variant<TitleTable, CalculationGame, BeleagueredCastleGame, FourSeasonsGame, AccordionGame,
                           FortunesFavorGame, QueensAudienceGame, ChameleonGame, QuadrilleGame>;

@@ -12,13 +12,31 @@ Pile::Pile(int kind, int fanRule, int homeX, int homeY)
 {
 }
 
-void Pile::Place(Card& card, int n) const
+QPoint Pile::Slot(int n) const
 {
     switch (FanRule) {
-    case fan::Down: card.MoveTo(X, Y + fan::DownStep * (n - 1)); break;
-    case fan::Right: card.MoveTo(X + fan::RightStep * (n - 1), Y); break;
-    default: card.MoveTo(X, Y); break;
+    case fan::Down: return {X, Y + fan::DownStep * (n - 1)};
+    case fan::Right: return {X + fan::RightStep * (n - 1), Y};
+    default: return {X, Y};
     }
+}
+
+Rect Pile::Exposed(int index) const
+{
+    const Rect& r = Cards[std::size_t(index)]->Bounds;
+    if (index + 1 == Count())
+        return r;
+    switch (FanRule) {
+    case fan::Down: return {r.left, r.top, r.right, r.top + fan::DownStep};
+    case fan::Right: return {r.left, r.top, r.left + fan::RightStep, r.bottom};
+    default: return r;
+    }
+}
+
+void Pile::Place(Card& card, int n) const
+{
+    const QPoint at = Slot(n);
+    card.MoveTo(at.x(), at.y());
 }
 
 void Pile::PlaceAll()

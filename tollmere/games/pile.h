@@ -2,6 +2,9 @@
 // A pile: references to cards from the bottom card to the top one, laid out
 // by its fan rule from its position. It never owns its cards.
 #include "card.h"
+#include "codes.h"
+
+#include <QPoint>
 
 #include <vector>
 
@@ -28,6 +31,15 @@ public:
     // The card place at the position, united with the top card's rectangle.
     void RecomputeRect();
     bool Contains(int x, int y) const { return Bounds.Contains(x, y); }
+    // Where the n-th card from the bottom (counting from 1) lies: n = Count()
+    // + 1 is where a card laid on the pile would go.
+    QPoint Slot(int n) const;
+    // The card place at the position, whatever the pile holds.
+    Rect CardPlace() const { return Rect::At(X, Y, CardWidth, CardHeight); }
+    bool IsFanned() const { return FanRule == fan::Down || FanRule == fan::Right; }
+    // What shows of card `index` (bottom first): in a fan its strip, unless
+    // it is the top card, which shows whole.
+    Rect Exposed(int index) const;
 
     void Remove(Card& card);
     void RemoveAll();
@@ -54,7 +66,6 @@ public:
     std::vector<Card*> Cards;
 
 private:
-    // Where the n-th card from the bottom (counting from 1) lies.
     void Place(Card& card, int n) const;
     void PlaceAll();
 };

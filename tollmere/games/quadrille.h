@@ -16,6 +16,12 @@ public:
                                        {300, 300}, {215, 50},  {385, 50},  {215, 275}, {385, 275},
                                        {300, 100}, {245, 155}, {355, 155}, {300, 200}};
 
+    // What the player and a screen reader call each pile, in the same order.
+    static constexpr const char* Names[] = {
+        "Stock", "Waste", "Top foundation", "Left foundation", "Right foundation", "Bottom foundation",
+        "Upper left foundation", "Upper right foundation", "Lower left foundation", "Lower right foundation",
+        "Top Queen", "Left Queen", "Right Queen", "Bottom Queen"};
+
     void PickUp(Rect& dirty, int x, int y);
     bool IsWon() const;
 

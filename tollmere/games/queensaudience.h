@@ -17,6 +17,13 @@ public:
         {0, 100},   {350, 100}, {500, 100}, {0, 200},   {100, 200}, {200, 200}, {300, 200}, {400, 200},
         {500, 200}, {0, 300},   {100, 300}, {200, 300}, {300, 300}, {400, 300}, {500, 300}};
 
+    // What the player and a screen reader call each pile, in the same order.
+    static constexpr const char* Names[] = {
+        "Stock", "Waste", "Top wall 1", "Top wall 2", "Top wall 3", "Top wall 4", "Top wall 5", "Top wall 6",
+        "Left wall 1", "Foundation 1", "Right wall 1", "Left wall 2", "Foundation 2", "Foundation 3",
+        "Foundation 4", "Foundation 5", "Right wall 2", "Bottom wall 1", "Bottom wall 2", "Bottom wall 3",
+        "Bottom wall 4", "Bottom wall 5", "Bottom wall 6"};
+
     bool IsWon() const;
 };
 

@@ -20,6 +20,11 @@ DeckDialog::DeckDialog(ConfigBlock& config, QWidget* parent)
     list_->setGeometry(du.Rect(5, 5, 290, 85));
     for (int back : Backs)
         list_->AddPicture(back, LoadImage(back, devicePixelRatioF()));
+    // The backs are pictures only: a reader needs words for each.
+    list_->setAccessibleName(QStringLiteral("Card backs"));
+    for (int i = 0; i < list_->count(); ++i)
+        list_->item(i)->setData(Qt::AccessibleTextRole,
+                                QStringLiteral("Card back %1 of %2").arg(i + 1).arg(list_->count()));
     list_->Select(config.CardBackId);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

@@ -74,6 +74,8 @@ QString AskGameFile(QWidget* owner, GameFileDialog kind)
     GameDialog dialog(owner, save ? QStringLiteral("Save Game") : QStringLiteral("Open Game"));
     // Qt's own dialog: the desktop's could wait on a portal that never answers.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAccessibleDescription(save ? QStringLiteral("Name the file to save this game in")
+                                         : QStringLiteral("Choose a saved game to open"));
     dialog.setNameFilter(QLatin1String(SavedGames));
     dialog.setDefaultSuffix(QLatin1String(Extension));
     // Both modes take any name, so that a typed pattern reaches accept().

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSizeGrip>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -93,6 +94,8 @@ QAction* CMainFrame::AddCommand(QToolBar* bar, int id, const QString& texts, con
     }
     action->setIcon(icon);
     bar->addAction(action);
+    // A reader names the button by its tooltip and describes it by its prompt.
+    bar->widgetForAction(action)->setAccessibleDescription(action->statusTip());
     commands_[id] = action;
     return action;
 }
@@ -113,7 +116,11 @@ void CMainFrame::BuildToolBars()
         const QString name = QString::fromUtf8(game.Name);
         const int id = int(game.Id);
         QAction* action = addGameBarButton(id, QStringLiteral("Play ") + name + QLatin1Char('\n') + name);
-        connect(action, &QAction::triggered, view_, [this, id] { view_->StartGame(id); });
+        connect(action, &QAction::triggered, view_, [this, id] {
+            view_->StartGame(id);
+            // A game dealt from the keyboard is played from it at once.
+            view_->setFocus();
+        });
     }
     for (int i = 0; i < 2; ++i)
         gameBar_->addSeparator();
@@ -142,6 +149,13 @@ void CMainFrame::BuildToolBars()
     addToolBar(Qt::LeftToolBarArea, toolsBar_);
 
     for (QToolBar* bar : {gameBar_, toolsBar_}) {
+        // Reached by Tab and F6, never taken by a click: a mouse player sees
+        // no focus on them.
+        for (QAction* action : bar->actions())
+            if (QWidget* button = bar->widgetForAction(action); button && !action->isSeparator())
+                button->setFocusPolicy(Qt::TabFocus);
+        if (auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+            more->setAccessibleName(QStringLiteral("More buttons"));
         bar->setMovable(true);
         bar->setFloatable(true);
         bar->setAllowedAreas(Qt::AllToolBarAreas);
@@ -150,8 +164,17 @@ void CMainFrame::BuildToolBars()
 
 void CMainFrame::BuildStatusBar()
 {
-    // The message pane says "Ready" until a button's prompt covers it.
-    statusBar()->addWidget(new QLabel(QStringLiteral("Ready"), this), 1);
+    // The message pane says "Ready" until a button's prompt covers it, or
+    // what the last move made from the keys did; a reader hears each line.
+    message_ = new QLabel(QStringLiteral("Ready"), this);
+    message_->setObjectName(QStringLiteral("Message"));
+    message_->setAccessibleDescription(QStringLiteral("What happened last"));
+    statusBar()->addWidget(message_, 1);
+    statusBar()->setAccessibleName(QStringLiteral("Status bar"));
+    if (auto* grip = statusBar()->findChild<QSizeGrip*>())
+        grip->setAccessibleName(QStringLiteral("Resize the window"));
+    connect(view_, &CSolView::Said, message_,
+            [this](const QString& line) { message_->setText(line.isEmpty() ? QStringLiteral("Ready") : line); });
     const char* names[] = {"CAP", "NUM", "SCRL"};
     for (int pane = 0; pane < 3; ++pane) {
         auto* label = new QLabel(this);
@@ -173,8 +196,14 @@ void CMainFrame::UpdateIndicators()
 {
     const platform::LockKeys keys = platform::lockKeyState();
     const bool on[] = {keys.caps, keys.num, keys.scroll};
-    for (int pane = 0; pane < 3; ++pane)
+    const char* spoken[] = {"Caps Lock", "Num Lock", "Scroll Lock"};
+    for (int pane = 0; pane < 3; ++pane) {
         indicators_[pane]->setText(on[pane] ? indicators_[pane]->objectName() : QString());
+        // An empty pane says nothing on the screen, but a reader names it.
+        const QString name = QString::fromLatin1(spoken[pane]) + QLatin1String(on[pane] ? " on" : " off");
+        if (indicators_[pane]->accessibleName() != name)
+            indicators_[pane]->setAccessibleName(name);
+    }
 }
 
 void CMainFrame::BuildMenu()
@@ -200,8 +229,34 @@ void CMainFrame::BuildMenu()
         addAction(action);
     };
     key(QKeySequence::New, [this] { NewDocument(); });
+    // F6 and Shift+F6 go from pane to pane: the table, the game toolbar, the
+    // tools toolbar.
+    const auto pane = [this](QKeySequence sequence, int step) {
+        auto* action = new QAction(this);
+        action->setShortcut(sequence);
+        connect(action, &QAction::triggered, this, [this, step] { NextPane(step); });
+        addAction(action);
+    };
+    pane(QKeySequence(Qt::Key_F6), 1);
+    pane(QKeySequence(Qt::SHIFT | Qt::Key_F6), -1);
     key(QKeySequence::Open, [this] { view_->OnOpen(); });
     key(QKeySequence::Save, [this] { view_->OnSave(); });
+}
+
+void CMainFrame::NextPane(int step)
+{
+    // Each toolbar is entered at its first button; a hidden one is passed by.
+    std::vector<QWidget*> panes{view_};
+    int at = 0;
+    for (QToolBar* bar : {gameBar_, toolsBar_}) {
+        if (!bar->isVisible() || bar->actions().isEmpty())
+            continue;
+        if (bar->isAncestorOf(focusWidget()))
+            at = int(panes.size());
+        panes.push_back(bar->widgetForAction(bar->actions().constFirst()));
+    }
+    const int count = int(panes.size());
+    panes[std::size_t(((at + step) % count + count) % count)]->setFocus(Qt::TabFocusReason);
 }
 
 void CMainFrame::UpdateCaption()
@@ -217,6 +272,8 @@ void CMainFrame::StartUp()
     resize(wanted.boundedTo(available));
     show();
     view_->OnInitialUpdate();
+    // The keys play on the table from the start.
+    view_->setFocus();
 }
 
 void CMainFrame::NewDocument()

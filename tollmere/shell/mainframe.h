@@ -36,6 +36,7 @@ public:
     QAction* ToolbarMenuItem() const { return toolbarItem_; }
     QAction* StatusBarMenuItem() const { return statusItem_; }
     QLabel* Indicator(int pane) const { return indicators_[pane]; } // 0 CAP, 1 NUM, 2 SCRL
+    QLabel* Message() const { return message_; }
 
     // Shows the window and the title picture.
     void StartUp();
@@ -55,6 +56,8 @@ private:
     void BuildStatusBar();
     void BuildMenu();
     void UpdateCaption();
+    // The keyboard focus to the next (`step` 1) or previous (-1) pane.
+    void NextPane(int step);
 
     CSolDoc& doc_;
     CSolView* view_;
@@ -63,6 +66,7 @@ private:
     QAction* toolbarItem_ = nullptr;
     QAction* statusItem_ = nullptr;
     QLabel* indicators_[3] = {};
+    QLabel* message_ = nullptr;
     std::map<int, QAction*> commands_;
 };
 

@@ -98,8 +98,10 @@ QPushButton* Button(QDialog* dialog, const QString& text, const QRect& at, bool 
 
 } // namespace
 
-RecordListBox::RecordListBox(const ConfigBlock& records, QWidget* parent) : QListWidget(parent)
+RecordListBox::RecordListBox(const ConfigBlock& records, QWidget* parent) : QListWidget(parent), records_(records)
 {
+    setAccessibleName(QStringLiteral("Record"));
+    setAccessibleDescription(QStringLiteral("Games played and won, for each game"));
     setItemDelegate(new RecordDelegate(records, font(), this));
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -111,6 +113,17 @@ RecordListBox::RecordListBox(const ConfigBlock& records, QWidget* parent) : QLis
         item->setData(PictureRole, 223 + int(i));
         item->setSizeHint(QSize(0, ItemHeight));
     }
+    NameRows();
+}
+
+void RecordListBox::NameRows()
+{
+    // The rows are drawn, not written: a reader gets their words here.
+    for (std::size_t i = 0; i < Games.size(); ++i)
+        item(int(i))->setData(Qt::AccessibleTextRole, QStringLiteral("%1: played %2, won %3")
+                                                          .arg(QString::fromUtf8(Games[i].Name))
+                                                          .arg(records_.Played[i])
+                                                          .arg(records_.Won[i]));
 }
 
 RecordDialog::RecordDialog(ConfigBlock& records, QWidget* parent) : QDialog(parent)
@@ -141,6 +154,7 @@ RecordDialog::RecordDialog(ConfigBlock& records, QWidget* parent) : QDialog(pare
     // The totals keep what they showed when the dialog opened.
     connect(reset_, &QPushButton::clicked, this, [this, &records] {
         records.ResetRecords();
+        list_->NameRows();
         list_->viewport()->update();
     });
 }
