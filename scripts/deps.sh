@@ -10,6 +10,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick faketime dbus libxdamage-dev strace
   at-spi2-core python3-pyatspi
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n locales
   desktop-file-utils libglib2.0-bin
   qt6-wayland sway grim jq libwayland-dev libwayland-bin libxkbcommon-dev
   dpkg-dev lintian appstream scdoc man-db
