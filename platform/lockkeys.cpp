@@ -124,7 +124,6 @@ bool indicatorOn(Display* display, const char* name)
 }
 #endif
 
-
 } // namespace
 
 LockKeys lockKeyState()
