@@ -368,8 +368,11 @@ QString DescribePile(const QString& pileName, const QString& top, int count, int
 {
     if (count == 0)
         return Tr(QT_TRANSLATE_NOOP("platform::Cards", "%1: empty")).arg(pileName);
-    const QString cards = count == 1 ? Tr(QT_TRANSLATE_NOOP("platform::Cards", "1 card")) : Tr(QT_TRANSLATE_NOOP("platform::Cards", "%1 cards")).arg(count);
-    QString text = top.isEmpty() ? Tr(QT_TRANSLATE_NOOP("platform::Cards", "%1: %2")).arg(pileName, cards) : Tr(QT_TRANSLATE_NOOP("platform::Cards", "%1: %2 on top, %3")).arg(pileName, top, cards);
+    const QString cards = count == 1 ? Tr(QT_TRANSLATE_NOOP("platform::Cards", "1 card"))
+                                     : Tr(QT_TRANSLATE_NOOP("platform::Cards", "%1 cards")).arg(count);
+    QString text = top.isEmpty()
+                       ? Tr(QT_TRANSLATE_NOOP("platform::Cards", "%1: %2")).arg(pileName, cards)
+                       : Tr(QT_TRANSLATE_NOOP("platform::Cards", "%1: %2 on top, %3")).arg(pileName, top, cards);
     // A pile face down throughout says so by naming no card.
     if (faceDown > 0 && (faceDown < count || !top.isEmpty()))
         text += Tr(QT_TRANSLATE_NOOP("platform::Cards", ", %1 face down")).arg(faceDown);
