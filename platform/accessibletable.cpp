@@ -10,9 +10,7 @@ namespace platform {
 
 namespace {
 
-const char* const Context = "platform::Cards";
-
-QString Tr(const char* text) { return QCoreApplication::translate(Context, text); }
+QString Tr(const char* text) { return QCoreApplication::translate("platform::Cards", text); }
 
 // The views that described a table, and the accessible object each has once a
 // reader asked for it. Nothing is announced for a view no reader has seen.
@@ -364,17 +362,20 @@ QString CardName(int rank, CardSuit suit)
     return Tr(Suits[int(suit)]).arg(Tr(Ranks[rank - 1]));
 }
 
-QString FaceDownCardName() { return Tr("face-down card"); }
+QString FaceDownCardName() { return Tr(QT_TRANSLATE_NOOP("platform::Cards", "face-down card")); }
 
 QString DescribePile(const QString& pileName, const QString& top, int count, int faceDown)
 {
     if (count == 0)
-        return Tr("%1: empty").arg(pileName);
-    const QString cards = count == 1 ? Tr("1 card") : Tr("%1 cards").arg(count);
-    QString text = top.isEmpty() ? Tr("%1: %2").arg(pileName, cards) : Tr("%1: %2 on top, %3").arg(pileName, top, cards);
+        return Tr(QT_TRANSLATE_NOOP("platform::Cards", "%1: empty")).arg(pileName);
+    const QString cards = count == 1 ? Tr(QT_TRANSLATE_NOOP("platform::Cards", "1 card"))
+                                     : Tr(QT_TRANSLATE_NOOP("platform::Cards", "%1 cards")).arg(count);
+    QString text = top.isEmpty()
+                       ? Tr(QT_TRANSLATE_NOOP("platform::Cards", "%1: %2")).arg(pileName, cards)
+                       : Tr(QT_TRANSLATE_NOOP("platform::Cards", "%1: %2 on top, %3")).arg(pileName, top, cards);
     // A pile face down throughout says so by naming no card.
     if (faceDown > 0 && (faceDown < count || !top.isEmpty()))
-        text += Tr(", %1 face down").arg(faceDown);
+        text += Tr(QT_TRANSLATE_NOOP("platform::Cards", ", %1 face down")).arg(faceDown);
     return text;
 }
 

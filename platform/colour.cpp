@@ -3,6 +3,7 @@
 #include "platform/toolkitsettings.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QWidget>
 #include <algorithm>
 
@@ -30,15 +31,18 @@ void NameDrawnParts(QColorDialog& dialog)
         const char* name;
         const char* description;
     } parts[] = {
-        {"QColorPicker", "Hue and saturation", "Pick a hue across and a saturation down"},
-        {"QColorLuminancePicker", "Brightness", "Pick how light the colour is"},
-        {"QColorShowLabel", "Chosen colour", "The colour as it is now chosen"},
+        {"QColorPicker", QT_TRANSLATE_NOOP("platform::Colour", "Hue and saturation"),
+         QT_TRANSLATE_NOOP("platform::Colour", "Pick a hue across and a saturation down")},
+        {"QColorLuminancePicker", QT_TRANSLATE_NOOP("platform::Colour", "Brightness"),
+         QT_TRANSLATE_NOOP("platform::Colour", "Pick how light the colour is")},
+        {"QColorShowLabel", QT_TRANSLATE_NOOP("platform::Colour", "Chosen colour"),
+         QT_TRANSLATE_NOOP("platform::Colour", "The colour as it is now chosen")},
     };
     for (QWidget* widget : dialog.findChildren<QWidget*>())
         for (const auto& part : parts)
             if (widget->inherits(part.className) && widget->accessibleName().isEmpty()) {
-                widget->setAccessibleName(QString::fromLatin1(part.name));
-                widget->setAccessibleDescription(QString::fromLatin1(part.description));
+                widget->setAccessibleName(QCoreApplication::translate("platform::Colour", part.name));
+                widget->setAccessibleDescription(QCoreApplication::translate("platform::Colour", part.description));
             }
 }
 

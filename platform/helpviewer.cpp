@@ -23,6 +23,9 @@ namespace {
 // The help window: a browser with Contents, Back and Forward above it. One per
 // program, kept (hidden when closed) so its history lasts the whole run.
 class HelpWindow : public QWidget {
+    // Its own context: without Q_OBJECT, tr() would be QWidget's.
+    Q_DECLARE_TR_FUNCTIONS(platform::HelpWindow)
+
 public:
     explicit HelpWindow(QWidget* owner)
         : QWidget(owner, Qt::Window)

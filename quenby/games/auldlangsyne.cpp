@@ -26,7 +26,10 @@ bool IsTableau(const Pile& pile) { return pile.PileKind == kind::Tableau; }
 } // namespace
 
 // What the player calls the piles.
-constexpr PileRole Roles[] = {{"Foundation", 4}, {"Tableau", 4}};
+constexpr PileRole Roles[] = {
+    {QT_TRANSLATE_NOOP("quenby", "Foundation"), 4},
+    {QT_TRANSLATE_NOOP("quenby", "Tableau"), 4},
+};
 
 const GameLayout AuldLangSyneGame::Layout{Piles, Place{-230, 5}, Roles};
 

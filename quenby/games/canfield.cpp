@@ -39,7 +39,12 @@ void ShowPileAgain(TableState& table, Pile& pile)
 } // namespace
 
 // What the player calls the piles.
-constexpr PileRole Roles[] = {{"Reserve"}, {"Foundation", 4}, {"Tableau", 4}, {"Waste"}};
+constexpr PileRole Roles[] = {
+    {QT_TRANSLATE_NOOP("quenby", "Reserve")},
+    {QT_TRANSLATE_NOOP("quenby", "Foundation"), 4},
+    {QT_TRANSLATE_NOOP("quenby", "Tableau"), 4},
+    {QT_TRANSLATE_NOOP("quenby", "Waste")},
+};
 
 const GameLayout CanfieldGame::Layout{Piles, Place{-75, 53}, Roles};
 

@@ -52,7 +52,11 @@ Card* BouquetCardAt(Pile& bouquet, int x, int y)
 } // namespace
 
 // What the player calls the piles.
-constexpr PileRole Roles[] = {{"Foundation", 4}, {"Bed", 6}, {"Bouquet", 1, Fan::Right}};
+constexpr PileRole Roles[] = {
+    {QT_TRANSLATE_NOOP("quenby", "Foundation"), 4},
+    {QT_TRANSLATE_NOOP("quenby", "Bed"), 6},
+    {QT_TRANSLATE_NOOP("quenby", "Bouquet"), 1, Fan::Right},
+};
 
 const GameLayout FlowerGardenGame::Layout{Piles, std::nullopt, Roles};
 

@@ -31,7 +31,10 @@ constexpr int CardsPerHour = 4;
 } // namespace
 
 // What the player calls the piles.
-constexpr PileRole Roles[] = {{"Hour", 12, Fan::None, true}, {"Centre"}};
+constexpr PileRole Roles[] = {
+    {QT_TRANSLATE_NOOP("quenby", "Hour"), 12, Fan::None, true},
+    {QT_TRANSLATE_NOOP("quenby", "Centre")},
+};
 
 const GameLayout GranniesClockGame::Layout{Piles, std::nullopt, Roles};
 

@@ -20,7 +20,11 @@ void NamePiles(std::vector<TablePlace>& places, std::size_t first, std::span<con
             TablePlace& place = places[index];
             const QString name = QCoreApplication::translate("quenby", role.name);
             const int number = role.byNumber ? place.pile->PileNumber : n;
-            place.name = role.count == 1 && !role.byNumber ? name : QStringLiteral("%1 %2").arg(name).arg(number);
+            if (role.count == 1 && !role.byNumber)
+                place.name = name;
+            else
+                //: A pile's name and its number, as in "Column 3".
+                place.name = QCoreApplication::translate("quenby", "%1 %2").arg(name).arg(number);
             place.fan = role.fan;
         }
 }

@@ -20,7 +20,11 @@ constexpr PileEntry Piles[] = {
 };
 
 // What the player calls the piles.
-constexpr PileRole Roles[] = {{"Foundation", 4}, {"Column", 7, Fan::Down}, {"Waste"}};
+constexpr PileRole Roles[] = {
+    {QT_TRANSLATE_NOOP("quenby", "Foundation"), 4},
+    {QT_TRANSLATE_NOOP("quenby", "Column"), 7, Fan::Down},
+    {QT_TRANSLATE_NOOP("quenby", "Waste")},
+};
 
 const GameLayout KlondikeGame::Layout{Piles, Place{-263, -205}, Roles};
 

@@ -61,7 +61,11 @@ bool MayStartFoundation(const Card& card, const PileRefList& foundations)
 } // namespace
 
 // What the player calls the piles.
-constexpr PileRole Roles[] = {{"Foundation", 4}, {"Upper", 4}, {"Lower", 4}};
+constexpr PileRole Roles[] = {
+    {QT_TRANSLATE_NOOP("quenby", "Foundation"), 4},
+    {QT_TRANSLATE_NOOP("quenby", "Upper"), 4},
+    {QT_TRANSLATE_NOOP("quenby", "Lower"), 4},
+};
 
 const GameLayout LittleSpiderGame::Layout{Piles, Place{-236, -48}, Roles};
 

@@ -35,7 +35,11 @@ bool IsWaste(const Pile& pile) { return pile.PileKind == kind::Waste; }
 } // namespace
 
 // What the player calls the piles.
-constexpr PileRole Roles[] = {{"Foundation", 4}, {"Carpet", 20}, {"Waste"}};
+constexpr PileRole Roles[] = {
+    {QT_TRANSLATE_NOOP("quenby", "Foundation"), 4},
+    {QT_TRANSLATE_NOOP("quenby", "Carpet"), 20},
+    {QT_TRANSLATE_NOOP("quenby", "Waste")},
+};
 
 const GameLayout MagicCarpetGame::Layout{Piles, Place{-278, 2}, Roles};
 

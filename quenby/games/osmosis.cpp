@@ -51,7 +51,11 @@ bool RankLiesIn(const Pile& row, const Card& card)
 } // namespace
 
 // What the player calls the piles.
-constexpr PileRole Roles[] = {{"Row", 4, Fan::Right}, {"Reserve", 4}, {"Waste"}};
+constexpr PileRole Roles[] = {
+    {QT_TRANSLATE_NOOP("quenby", "Row"), 4, Fan::Right},
+    {QT_TRANSLATE_NOOP("quenby", "Reserve"), 4},
+    {QT_TRANSLATE_NOOP("quenby", "Waste")},
+};
 
 const GameLayout OsmosisGame::Layout{Piles, Place{-160, 2}, Roles};
 

@@ -12,17 +12,19 @@ namespace quenby {
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutDialog"));
-    setWindowTitle(QStringLiteral("About Quenby"));
+    setWindowTitle(tr("About Quenby"));
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("icon"));
     icon->setPixmap(QGuiApplication::windowIcon().pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop);
-    icon->setAccessibleName(QStringLiteral("Quenby icon"));
+    icon->setAccessibleName(tr("Quenby icon"));
 
     auto* text = new QVBoxLayout;
-    for (const char* line : {"Quenby", "Version 2.0", "Tablewright Patience", "Copyright \u00A9 Tablewright"}) {
-        auto* label = new QLabel(QString::fromUtf8(line), this);
+    // The names and the notice stay as they are in every language.
+    for (const QString& line : {QStringLiteral("Quenby"), tr("Version 2.0"), QStringLiteral("Tablewright Patience"),
+                                QStringLiteral("Copyright \u00A9 Tablewright")}) {
+        auto* label = new QLabel(line, this);
         text->addWidget(label);
     }
 

@@ -12,7 +12,7 @@ namespace quenby {
 DeckDialog::DeckDialog(int cardBackId, platform::ColorRef tableColour, QWidget* parent)
     : QDialog(parent), list_(new platform::PictureListBox(platform::toQColor(tableColour), {CellWidth, CellHeight}, this))
 {
-    setWindowTitle(QStringLiteral("Decks"));
+    setWindowTitle(tr("Decks"));
 
     // Laid out in dialog units of the default font at 8 point.
     QFont eightPoint = font();
@@ -29,15 +29,15 @@ DeckDialog::DeckDialog(int cardBackId, platform::ColorRef tableColour, QWidget* 
             list_->AddPicture(back, image->At(devicePixelRatioF()));
     list_->Select(cardBackId);
     // The cells are pictures without text: each says which back it is.
-    list_->setAccessibleName(QStringLiteral("Card backs"));
+    list_->setAccessibleName(tr("Card backs"));
     for (int i = 0; i < list_->count(); ++i)
         list_->item(i)->setData(Qt::AccessibleTextRole,
-                                QStringLiteral("Card back %1 of %2").arg(i + 1).arg(list_->count()));
+                                tr("Card back %1 of %2").arg(i + 1).arg(list_->count()));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setGeometry(units.Rect(17, 95, 50, 15));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setGeometry(units.Rect(83, 95, 50, 15));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -25,16 +25,25 @@ struct GameItem {
     const char* Title;
 };
 
-// The Play menu, in menu order.
+// The Play menu, in menu order. The names stay English where a language has
+// no established name of its own for the game.
 constexpr GameItem GameItems[] = {
-    {"&Auld Lang Syne", GameId::AuldLangSyne, "Auld Lang Syne"},
-    {"&Canfield", GameId::Canfield, "Canfield"},
-    {"&Flower Garden", GameId::FlowerGarden, "Flower Garden"},
-    {"&Grannies Clock", GameId::GranniesClock, "Grannies Clock"},
-    {"&Klondike", GameId::Klondike, "Klondike"},
-    {"&Little Spider", GameId::LittleSpider, "Little Spider"},
-    {"&Magic Carpet", GameId::MagicCarpet, "Magic Carpet"},
-    {"&Osmosis", GameId::Osmosis, "Osmosis"},
+    {QT_TRANSLATE_NOOP("quenby::CMainFrame", "&Auld Lang Syne"), GameId::AuldLangSyne,
+     QT_TRANSLATE_NOOP("quenby::CMainFrame", "Auld Lang Syne")},
+    {QT_TRANSLATE_NOOP("quenby::CMainFrame", "&Canfield"), GameId::Canfield,
+     QT_TRANSLATE_NOOP("quenby::CMainFrame", "Canfield")},
+    {QT_TRANSLATE_NOOP("quenby::CMainFrame", "&Flower Garden"), GameId::FlowerGarden,
+     QT_TRANSLATE_NOOP("quenby::CMainFrame", "Flower Garden")},
+    {QT_TRANSLATE_NOOP("quenby::CMainFrame", "&Grannies Clock"), GameId::GranniesClock,
+     QT_TRANSLATE_NOOP("quenby::CMainFrame", "Grannies Clock")},
+    {QT_TRANSLATE_NOOP("quenby::CMainFrame", "&Klondike"), GameId::Klondike,
+     QT_TRANSLATE_NOOP("quenby::CMainFrame", "Klondike")},
+    {QT_TRANSLATE_NOOP("quenby::CMainFrame", "&Little Spider"), GameId::LittleSpider,
+     QT_TRANSLATE_NOOP("quenby::CMainFrame", "Little Spider")},
+    {QT_TRANSLATE_NOOP("quenby::CMainFrame", "&Magic Carpet"), GameId::MagicCarpet,
+     QT_TRANSLATE_NOOP("quenby::CMainFrame", "Magic Carpet")},
+    {QT_TRANSLATE_NOOP("quenby::CMainFrame", "&Osmosis"), GameId::Osmosis,
+     QT_TRANSLATE_NOOP("quenby::CMainFrame", "Osmosis")},
 };
 
 const GameItem* FindGame(int id)
@@ -71,13 +80,13 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::BuildMenus()
 {
-    QMenu* play = menuBar()->addMenu(QStringLiteral("&Play"));
+    QMenu* play = menuBar()->addMenu(tr("&Play"));
     // One game at most carries the mark, and the others show none: an
     // exclusive group draws no empty box beside unchecked items.
     auto* games = new QActionGroup(this);
     games->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (const GameItem& item : GameItems) {
-        QAction* action = play->addAction(QString::fromLatin1(item.MenuText));
+        QAction* action = play->addAction(tr(item.MenuText));
         action->setCheckable(true);
         games->addAction(action);
         const GameId id = item.Id;
@@ -85,23 +94,23 @@ void CMainFrame::BuildMenus()
         gameActions_[id] = action;
     }
     play->addSeparator();
-    connect(play->addAction(QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
+    connect(play->addAction(tr("E&xit")), &QAction::triggered, this, &QWidget::close);
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    connect(options->addAction(QStringLiteral("&Decks")), &QAction::triggered, view_, &CQuenbyView::OnDecks);
-    connect(options->addAction(QStringLiteral("&Background Color")), &QAction::triggered, this,
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
+    connect(options->addAction(tr("&Decks")), &QAction::triggered, view_, &CQuenbyView::OnDecks);
+    connect(options->addAction(tr("&Background Color")), &QAction::triggered, this,
             &CMainFrame::ChooseBackgroundColour);
-    soundAction_ = options->addAction(QStringLiteral("&Sound"));
+    soundAction_ = options->addAction(tr("&Sound"));
     soundAction_->setCheckable(true);
     soundAction_->setChecked(doc_.Table().SoundOn != 0);
     connect(soundAction_, &QAction::triggered, this, &CMainFrame::ToggleSound);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction* contents = help->addAction(QStringLiteral("&Contents"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QAction* contents = help->addAction(tr("&Contents"));
     contents->setShortcut(QKeySequence(Qt::Key_F1));
     connect(contents, &QAction::triggered, this, &CMainFrame::ShowContents);
     help->addSeparator();
-    connect(help->addAction(QStringLiteral("&About Quenby...")), &QAction::triggered, this, &CMainFrame::ShowAbout);
+    connect(help->addAction(tr("&About Quenby...")), &QAction::triggered, this, &CMainFrame::ShowAbout);
 
     // The document commands have no menu items, only their keys.
     auto key = [this](QKeySequence::StandardKey standard, void (CMainFrame::*command)()) {
@@ -177,7 +186,7 @@ void CMainFrame::CheckGame(int gameId)
 
 void CMainFrame::ChooseGame(GameId id)
 {
-    doc_.SetTitle(QString::fromLatin1(FindGame(int(id))->Title));
+    doc_.SetTitle(tr(FindGame(int(id))->Title));
     CheckGame(int(id));
     view_->StartGame(id);
 }

@@ -4,6 +4,7 @@
 #include "quenbydoc.h"
 
 #include <platform/toolkitsettings.h>
+#include <platform/translations.h>
 #include <quenby/resources/icon.h>
 
 #include <QIcon>
@@ -17,6 +18,8 @@ CQuenbyApp::CQuenbyApp(int& argc, char** argv) : QApplication(argc, argv)
     setWindowIcon(QIcon(quenby_resources::windowIconPath()));
     // "Quenby.ini" stays the program's only file, whatever dialogs open.
     platform::keepToolkitSettingsUnwritten();
+    // Before any window: every text is looked up as it is made.
+    platform::installTranslations(QStringLiteral("quenby"));
 }
 
 CQuenbyApp::~CQuenbyApp()

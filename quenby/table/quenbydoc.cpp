@@ -5,7 +5,7 @@
 
 namespace quenby {
 
-CQuenbyDoc::CQuenbyDoc() : table_(std::make_unique<TableState>()), title_(QString::fromLatin1(DefaultTitle)) {}
+CQuenbyDoc::CQuenbyDoc() : table_(std::make_unique<TableState>()), title_(tr(DefaultTitle)) {}
 
 CQuenbyDoc::~CQuenbyDoc() = default;
 
@@ -19,7 +19,7 @@ void CQuenbyDoc::SetTitle(const QString& title)
 
 void CQuenbyDoc::OnNewDocument()
 {
-    SetTitle(QString::fromLatin1(DefaultTitle));
+    SetTitle(tr(DefaultTitle));
 }
 
 bool CQuenbyDoc::OnOpenDocument(const QString& filePath)

@@ -12,7 +12,7 @@ namespace quenby {
 class CQuenbyDoc : public QObject {
     Q_OBJECT
 public:
-    static constexpr char DefaultTitle[] = "Welcome";
+    static constexpr char DefaultTitle[] = QT_TRANSLATE_NOOP("quenby::CQuenbyDoc", "Welcome");
 
     CQuenbyDoc();
     ~CQuenbyDoc() override; // the table state goes in its own fixed order

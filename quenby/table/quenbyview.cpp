@@ -27,7 +27,7 @@ CQuenbyView::CQuenbyView(TableState& table, QWidget* parent) : QWidget(parent), 
     setFocusPolicy(Qt::StrongFocus);
     // Before anything asks for the view's accessible object, which is then kept.
     platform::ExposeTable(this, &reader_);
-    setAccessibleName(QStringLiteral("Table"));
+    setAccessibleName(tr("Table"));
     if (!table_.TablePalette)
         table_.TablePalette = TablePalette::Build();
     AskDeck = [](QWidget* owner, int cardBackId, platform::ColorRef tableColour) {

@@ -12,19 +12,29 @@ QString Tr(const char* text) { return QCoreApplication::translate("quenby", text
 
 // Everything the table says after a move, in one place for translation.
 namespace say {
-QString Moved(const Card& card, const QString& pile) { return Tr("%1 to %2").arg(NameOf(card), pile); }
-QString Refused(const Card& card) { return Tr("Not allowed: the %1 went back").arg(NameOf(card)); }
-QString Returned(const Card& card) { return Tr("The %1 went back").arg(NameOf(card)); }
+QString Moved(const Card& card, const QString& pile)
+{
+    return Tr(QT_TRANSLATE_NOOP("quenby", "%1 to %2")).arg(NameOf(card), pile);
+}
+QString Refused(const Card& card)
+{
+    return Tr(QT_TRANSLATE_NOOP("quenby", "Not allowed: the %1 went back")).arg(NameOf(card));
+}
+QString Returned(const Card& card) { return Tr(QT_TRANSLATE_NOOP("quenby", "The %1 went back")).arg(NameOf(card)); }
 QString Holding(const Card& card, int more)
 {
-    return more == 0 ? Tr("Holding the %1").arg(NameOf(card))
-                     : Tr("Holding the %1 and %2 more").arg(NameOf(card)).arg(more);
+    return more == 0 ? Tr(QT_TRANSLATE_NOOP("quenby", "Holding the %1")).arg(NameOf(card))
+                     : Tr(QT_TRANSLATE_NOOP("quenby", "Holding the %1 and %2 more")).arg(NameOf(card)).arg(more);
 }
-QString Dealt(int cards) { return cards == 1 ? Tr("1 card dealt") : Tr("%1 cards dealt").arg(cards); }
-QString TurnedBack() { return Tr("The Waste turned back into the Stock"); }
-QString StockEmpty() { return Tr("The Stock is empty"); }
-QString NothingToLift() { return Tr("Nothing to lift here"); }
-QString Won() { return Tr("You won!"); }
+QString Dealt(int cards)
+{
+    return cards == 1 ? Tr(QT_TRANSLATE_NOOP("quenby", "1 card dealt"))
+                      : Tr(QT_TRANSLATE_NOOP("quenby", "%1 cards dealt")).arg(cards);
+}
+QString TurnedBack() { return Tr(QT_TRANSLATE_NOOP("quenby", "The Waste turned back into the Stock")); }
+QString StockEmpty() { return Tr(QT_TRANSLATE_NOOP("quenby", "The Stock is empty")); }
+QString NothingToLift() { return Tr(QT_TRANSLATE_NOOP("quenby", "Nothing to lift here")); }
+QString Won() { return Tr(QT_TRANSLATE_NOOP("quenby", "You won!")); }
 } // namespace say
 
 platform::CardSuit SuitOf(const Card& card)
