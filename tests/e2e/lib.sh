@@ -242,3 +242,23 @@ drag() {
 for tool in Xvfb xdotool import convert compare; do
   command -v "$tool" >/dev/null || fail "missing $tool"
 done
+
+# The desktop's language for what starts after this: German by default, with
+# the locale built into the test's folder (no system locale needs making).
+use_language() {
+  local locale=${1:-de_DE}
+  mkdir -p "$WORK/locale"
+  localedef -i "$locale" -f UTF-8 "$WORK/locale/$locale.UTF-8" >/dev/null 2>&1 ||
+    fail "cannot build the locale $locale.UTF-8 (package locales)"
+  export LOCPATH=$WORK/locale LANG=$locale.UTF-8 LANGUAGE=${locale%%_*}
+  unset LC_ALL LC_MESSAGES
+}
+
+# Screenshots named $2... copied into folder $1, to be looked at by eye.
+keep_shots() {
+  local folder=$1
+  shift
+  mkdir -p "$folder"
+  for name; do cp "$WORK/$name.png" "$folder/"; done
+  note "screenshots in $folder: $*"
+}
