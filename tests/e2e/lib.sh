@@ -262,3 +262,42 @@ keep_shots() {
   for name; do cp "$WORK/$name.png" "$folder/"; done
   note "screenshots in $folder: $*"
 }
+
+# Setup's windows, found by their exact titles.
+# The one visible window of that exact title, once it is mapped. A search dies on a
+# window that vanishes under it (the progress dialog), so it is made afresh.
+find_window() {
+  local id= deadline=$((SECONDS + 20))
+  while [[ -z $id ]] && ((SECONDS < deadline)); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
+    [[ -n $id ]] || sleep 0.1
+  done
+  [[ -n $id ]] || fail "no window '$1'"
+  echo "$id"
+}
+wait_window() {
+  local id
+  id=$(find_window "$1") || exit 1
+  focus_window "$id" || fail "cannot focus '$1'"
+  echo "$id"
+}
+wait_gone() {
+  local deadline=$((SECONDS + 10))
+  while ((SECONDS < deadline)); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "window '$1' is still there"
+}
+
+
+# Waits for setup to end well after its last dialog, and checks that every
+# file of distribution $1 was copied into folder $2.
+wait_setup_installed() {
+  for _ in $(seq 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
+  wait "$APP_PID" || fail "setup ended with status $?: $(cat "$WORK/setup.log")"
+  APP_PID=
+  for f in quenby quenby.html SHUFFLE.WAV UP.WAV DOWN.WAV; do
+    cmp -s "$1/$f" "$2/$f" || fail "$f not copied"
+  done
+}
