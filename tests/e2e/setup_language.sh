@@ -26,6 +26,7 @@ wait_window 'Setup-Hilfe' >/dev/null
 sleep 0.4
 shot setup-de-help
 xdotool key Return
+wait_gone 'Setup-Hilfe'
 wait_window 'Zielordner' >/dev/null
 
 xdotool key Escape
@@ -33,6 +34,7 @@ wait_window 'Setup beenden' >/dev/null
 sleep 0.4
 shot setup-de-exit
 xdotool key Return
+wait_gone 'Setup beenden'
 wait_window 'Zielordner' >/dev/null
 
 folder="$HOME/Spiele/Quenby"

@@ -58,8 +58,8 @@ struct GameInfo {
 };
 
 // The eight games in their StatsIndex order: the order of the counters in the
-// records file, of the Record list and of the game toolbar.
-// The names as written here; GameName gives them in the player's language.
+// records file, of the Record list and of the game toolbar. The names are the
+// English ones; GameName gives them in the player's language.
 inline constexpr std::array<GameInfo, 8> Games{{
     //: A game's name: translated only where the language has an established name for it.
     {GameId::FortunesFavor, QT_TRANSLATE_NOOP("tollmere::Games", "Fortune's Favor"), 400},

@@ -4,8 +4,8 @@
 #include "solview.h"
 
 #include <games/card.h>
-#include <games/gametable.h>
 #include <games/codes.h>
+#include <games/gametable.h>
 #include <platform/lockkeys.h>
 
 #include <QAction>
@@ -113,9 +113,9 @@ void CMainFrame::BuildToolBars()
         gameBar_->widgetForAction(action)->setFixedSize(GameButton, GameButton);
         return action;
     };
-    for (const GameInfo& game : Games) {
-        const QString name = GameName(std::size_t(&game - Games.data()));
-        const int id = int(game.Id);
+    for (std::size_t game = 0; game < Games.size(); ++game) {
+        const QString name = GameName(game);
+        const int id = int(Games[game].Id);
         QAction* action = addGameBarButton(id, tr("Play %1").arg(name) + QLatin1Char('\n') + name);
         connect(action, &QAction::triggered, view_, [this, id] {
             view_->StartGame(id);

@@ -30,8 +30,8 @@ public:
     {
         // The names' box is 110 pixels wide: a long name is set a little
         // smaller rather than cut off.
-        for (const GameInfo& game : Games)
-            while (QFontMetrics(nameFont_).horizontalAdvance(GameName(std::size_t(&game - Games.data()))) > NameWidth - 2
+        for (std::size_t game = 0; game < Games.size(); ++game)
+            while (QFontMetrics(nameFont_).horizontalAdvance(GameName(game)) > NameWidth - 2
                    && nameFont_.pointSizeF() > 6)
                 nameFont_.setPointSizeF(nameFont_.pointSizeF() - 0.5);
     }
