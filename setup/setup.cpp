@@ -3,10 +3,12 @@
 // and what is copied, and ends the program on any failure.
 #include "events.h"
 
+#include <platform/translations.h>
 #include <setupkit/paths.h>
 #include <setupkit/registry/keys.h>
 #include <setupkit/toolkit.h>
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cstdlib>
@@ -76,7 +78,8 @@ QString ReadSymbol(const char* name, int bufferSize)
         FatalExit(failedCall);
     QString value;
     if (sk::readSymbol(QString::fromLatin1(name), value, bufferSize) >= bufferSize) {
-        sk::stopMessage(QStringLiteral("Buffer Overflow"), QStringLiteral("Setup Error"));
+        sk::stopMessage(QCoreApplication::translate("setup", "Buffer Overflow"),
+                        QCoreApplication::translate("setup", "Setup Error"));
         FatalExit(failedCall);
     }
     return value;
@@ -246,6 +249,7 @@ int main(int argc, char** argv)
 {
     if (sk::initFrame(argc, argv) != 1)
         return exitFailed;
+    platform::installTranslations(QStringLiteral("setup"));
     if (!sk::initInstall(sk::frameInstance(), sk::frameWindow())) {
         sk::terminateFrame();
         return exitFailed;
@@ -256,7 +260,7 @@ int main(int argc, char** argv)
 
     if (!LoadRegistry())
         FatalExit(failedCall);
-    if (!sk::setFrameTitle(QStringLiteral("Tablewright ~ Quenby Setup")))
+    if (!sk::setFrameTitle(QCoreApplication::translate("setup", "Tablewright ~ Quenby Setup")))
         FatalExit(failedCall);
     if (!sk::openInf(script.sourceDir + QStringLiteral("SetUp.INF")))
         FatalExit(failedCall);

@@ -208,13 +208,13 @@ void GuiFrontend::closeDialogs(int levels)
 CopyResult GuiFrontend::copy(const std::vector<CopyItem>& items, int scale, int share)
 {
     QDialog progress(frame_.get());
-    progress.setWindowTitle(QStringLiteral("Copying Files"));
+    progress.setWindowTitle(QCoreApplication::translate("setupkit", "Copying Files"));
     progress.setWindowModality(Qt::ApplicationModal);
     auto* layout = new QVBoxLayout(&progress);
-    auto* label = new QLabel(QStringLiteral("Copying files..."), &progress);
+    auto* label = new QLabel(QCoreApplication::translate("setupkit", "Copying files..."), &progress);
     auto* bar = new QProgressBar(&progress);
     bar->setRange(0, scale);
-    auto* stop = new QPushButton(QStringLiteral("Stop"), &progress);
+    auto* stop = new QPushButton(QCoreApplication::translate("setupkit", "Stop"), &progress);
     layout->addWidget(label);
     layout->addWidget(bar);
     layout->addWidget(stop, 0, Qt::AlignRight);
@@ -235,7 +235,7 @@ CopyResult GuiFrontend::copy(const std::vector<CopyItem>& items, int scale, int 
             const QString name = QFileInfo(at.current).fileName();
             QMetaObject::invokeMethod(&progress, [=] {
                 bar->setValue(value);
-                label->setText(QStringLiteral("Copying %1").arg(name));
+                label->setText(QCoreApplication::translate("setupkit", "Copying %1").arg(name));
             });
             return !stopping.load() && !frame_->quitRequested;
         });

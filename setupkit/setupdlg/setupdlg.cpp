@@ -4,6 +4,7 @@
 // toolkit at run time; every entry point is exported by its plain name.
 #include <setupkit/dialogapi.h>
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -17,6 +18,11 @@
 using setupkit::DialogHost;
 
 namespace {
+
+// The library's texts, translated in the application that loads it.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(setupdlg)
+};
 
 struct Button {
     const char* text;
@@ -39,7 +45,7 @@ void addButtons(QDialog* dialog, QVBoxLayout* column, std::initializer_list<Butt
     auto* row = new QHBoxLayout;
     row->addStretch();
     for (const Button& b : buttons) {
-        auto* button = new QPushButton(QString::fromUtf8(b.text), dialog);
+        auto* button = new QPushButton(Text::tr(b.text), dialog);
         button->setProperty("event", QString::fromLatin1(b.event));
         button->setDefault(b.isDefault);
         button->setAutoDefault(b.isDefault);
@@ -65,27 +71,32 @@ QVBoxLayout* frame(QDialog* dialog, const QString& title, QStyle::StandardPixmap
 QDialog* destinationTemplate(QWidget* parent)
 {
     auto* dialog = new QDialog(parent);
-    QVBoxLayout* column = frame(dialog, QStringLiteral("Destination Folder"), QStyle::SP_DirIcon);
+    QVBoxLayout* column = frame(dialog, Text::tr("Destination Folder"), QStyle::SP_DirIcon);
     addText(dialog, column,
-            QStringLiteral("Setup will install Quenby in the folder below, and make the folder if it "
-                           "does not exist yet.\n\nTo install Quenby somewhere else, type the full path "
-                           "of another folder (~/ stands for your home folder), or choose Browse."));
+            Text::tr("Setup will install Quenby in the folder below, and make the folder if it does not exist "
+                     "yet.\n\nTo install Quenby somewhere else, type the full path of another folder (~/ stands for "
+                     "your home folder), or choose Browse."));
     auto* row = new QHBoxLayout;
     auto* edit = new QLineEdit(dialog);
     edit->setObjectName(QStringLiteral("edit"));
     edit->setMinimumWidth(300);
-    auto* browse = new QPushButton(QStringLiteral("&Browse..."), dialog);
+    auto* browse = new QPushButton(Text::tr("&Browse..."), dialog);
     browse->setObjectName(QStringLiteral("browse"));
     browse->setAutoDefault(false);
     row->addWidget(edit, 1);
     row->addWidget(browse);
     column->addLayout(row);
-    addButtons(dialog, column, {{"&Continue", "CONTINUE", true}, {"E&xit Setup", "EXIT"}, {"&Help", "HELP"}});
+    addButtons(dialog, column,
+               {{QT_TRANSLATE_NOOP("setupdlg", "&Continue"), "CONTINUE", true},
+                {QT_TRANSLATE_NOOP("setupdlg", "E&xit Setup"), "EXIT"},
+                {QT_TRANSLATE_NOOP("setupdlg", "&Help"), "HELP"}});
     return dialog;
 }
 
+constexpr Button OkButton{QT_TRANSLATE_NOOP("setupdlg", "OK"), "CONTINUE", true};
+
 QDialog* messageTemplate(QWidget* parent, const QString& title, QStyle::StandardPixmap icon, const QString& text,
-                         std::initializer_list<Button> buttons = {{"OK", "CONTINUE", true}})
+                         std::initializer_list<Button> buttons = {OkButton})
 {
     auto* dialog = new QDialog(parent);
     QVBoxLayout* column = frame(dialog, title, icon);
@@ -98,17 +109,16 @@ QString helpText(int helped)
 {
     switch (helped) {
     case 200:
-        return QStringLiteral("Exit Setup ends Setup now: Quenby is not installed and nothing more is "
-                              "copied.\n\nContinue Setup takes you back to where you were.");
+        return Text::tr("Exit Setup ends Setup now: Quenby is not installed and nothing more is copied.\n\nContinue "
+                        "Setup takes you back to where you were.");
     case 300:
-        return QStringLiteral(
-            "Setup copies the program Quenby, its sounds and its instructions into the folder you "
-            "choose, then adds a Tablewright group holding Quenby and Quenby Instructions to your "
-            "application menu.\n\nThe folder is made if it does not exist; files of an earlier "
-            "installation in it are replaced. It cannot be the folder Setup was started from.\n\n"
-            "Continue installs into the folder shown. Exit Setup leaves without installing.");
+        return Text::tr("Setup copies the program Quenby, its sounds and its instructions into the folder you "
+                        "choose, then adds a Tablewright group holding Quenby and Quenby Instructions to your "
+                        "application menu.\n\nThe folder is made if it does not exist; files of an earlier "
+                        "installation in it are replaced. It cannot be the folder Setup was started "
+                        "from.\n\nContinue installs into the folder shown. Exit Setup leaves without installing.");
     default:
-        return QStringLiteral("Setup installs Quenby and adds it to your application menu.");
+        return Text::tr("Setup installs Quenby and adds it to your application menu.");
     }
 }
 
@@ -140,31 +150,30 @@ Q_DECL_EXPORT QDialog* SetupDlgTemplate(int templateId, QWidget* parent)
 {
     switch (templateId) {
     case 200:
-        return messageTemplate(parent, QStringLiteral("Exit Setup"), QStyle::SP_MessageBoxQuestion,
-                               QStringLiteral("Quenby is not installed yet.\n\nIf you exit now, nothing more is "
-                                              "copied. You can run Setup again at any time to install Quenby."),
-                               {{"E&xit Setup", "EXIT"}, {"&Continue Setup", "CONTINUE", true}, {"&Help", "HELP"}});
+        return messageTemplate(parent, Text::tr("Exit Setup"), QStyle::SP_MessageBoxQuestion,
+                               Text::tr("Quenby is not installed yet.\n\nIf you exit now, nothing more is copied. "
+                                        "You can run Setup again at any time to install Quenby."),
+                               {{QT_TRANSLATE_NOOP("setupdlg", "E&xit Setup"), "EXIT"},
+                                {QT_TRANSLATE_NOOP("setupdlg", "&Continue Setup"), "CONTINUE", true},
+                                {QT_TRANSLATE_NOOP("setupdlg", "&Help"), "HELP"}});
     case 300: return destinationTemplate(parent);
     case 400:
-        return messageTemplate(parent, QStringLiteral("Setup Failed"), QStyle::SP_MessageBoxCritical,
-                               QStringLiteral("Setup could not install Quenby.\n\nSome of its files may be "
-                                              "missing from the folder Setup was started from, or the "
-                                              "destination folder could not be written. Check both, then "
-                                              "run Setup again."));
+        return messageTemplate(parent, Text::tr("Setup Failed"), QStyle::SP_MessageBoxCritical,
+                               Text::tr("Setup could not install Quenby.\n\nSome of its files may be missing from "
+                                        "the folder Setup was started from, or the destination folder could not be "
+                                        "written. Check both, then run Setup again."));
     case 700:
-        return messageTemplate(parent, QStringLiteral("Setup Complete"), QStyle::SP_MessageBoxInformation,
-                               QStringLiteral("Quenby is installed.\n\nYou will find Quenby and Quenby "
-                                              "Instructions in the Tablewright group of your application "
-                                              "menu."));
+        return messageTemplate(parent, Text::tr("Setup Complete"), QStyle::SP_MessageBoxInformation,
+                               Text::tr("Quenby is installed.\n\nYou will find Quenby and Quenby Instructions in the "
+                                        "Tablewright group of your application menu."));
     case 900: // its text depends on the dialog it explains
-        return messageTemplate(parent, QStringLiteral("Setup Help"), QStyle::SP_MessageBoxInformation, QString(),
-                               {{"&Close", "CONTINUE", true}});
+        return messageTemplate(parent, Text::tr("Setup Help"), QStyle::SP_MessageBoxInformation, QString(),
+                               {{QT_TRANSLATE_NOOP("setupdlg", "&Close"), "CONTINUE", true}});
     case 6400:
-        return messageTemplate(parent, QStringLiteral("Folder Not Accepted"), QStyle::SP_MessageBoxWarning,
-                               QStringLiteral("Quenby cannot be installed in that folder.\n\nType the full "
-                                              "path of a folder you are allowed to write to, starting with "
-                                              "/ (or ~/ for your home folder). It must not be the folder "
-                                              "Setup was started from."));
+        return messageTemplate(parent, Text::tr("Folder Not Accepted"), QStyle::SP_MessageBoxWarning,
+                               Text::tr("Quenby cannot be installed in that folder.\n\nType the full path of a "
+                                        "folder you are allowed to write to, starting with / (or ~/ for your home "
+                                        "folder). It must not be the folder Setup was started from."));
     default: return nullptr;
     }
 }
@@ -193,7 +202,7 @@ Q_DECL_EXPORT void FEditDlgProc(QDialog* dialog, DialogHost* host)
     QTimer::singleShot(0, edit, placeCursor);
     if (auto* browse = dialog->findChild<QPushButton*>(QStringLiteral("browse"))) {
         QObject::connect(browse, &QPushButton::clicked, dialog, [=] {
-            const QString chosen = QFileDialog::getExistingDirectory(dialog, QStringLiteral("Install Quenby In"),
+            const QString chosen = QFileDialog::getExistingDirectory(dialog, Text::tr("Install Quenby In"),
                                                                      edit->text());
             if (!chosen.isEmpty())
                 edit->setText(chosen);

@@ -242,3 +242,62 @@ drag() {
 for tool in Xvfb xdotool import convert compare; do
   command -v "$tool" >/dev/null || fail "missing $tool"
 done
+
+# The desktop's language for what starts after this: German by default, with
+# the locale built into the test's folder (no system locale needs making).
+use_language() {
+  local locale=${1:-de_DE}
+  mkdir -p "$WORK/locale"
+  localedef -i "$locale" -f UTF-8 "$WORK/locale/$locale.UTF-8" >/dev/null 2>&1 ||
+    fail "cannot build the locale $locale.UTF-8 (package locales)"
+  export LOCPATH=$WORK/locale LANG=$locale.UTF-8 LANGUAGE=${locale%%_*}
+  unset LC_ALL LC_MESSAGES
+}
+
+# Screenshots named $2... copied into folder $1, to be looked at by eye.
+keep_shots() {
+  local folder=$1
+  shift
+  mkdir -p "$folder"
+  for name; do cp "$WORK/$name.png" "$folder/"; done
+  note "screenshots in $folder: $*"
+}
+
+# Setup's windows, found by their exact titles.
+# The one visible window of that exact title, once it is mapped. A search dies on a
+# window that vanishes under it (the progress dialog), so it is made afresh.
+find_window() {
+  local id= deadline=$((SECONDS + 20))
+  while [[ -z $id ]] && ((SECONDS < deadline)); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
+    [[ -n $id ]] || sleep 0.1
+  done
+  [[ -n $id ]] || fail "no window '$1'"
+  echo "$id"
+}
+wait_window() {
+  local id
+  id=$(find_window "$1") || exit 1
+  focus_window "$id" || fail "cannot focus '$1'"
+  echo "$id"
+}
+wait_gone() {
+  local deadline=$((SECONDS + 10))
+  while ((SECONDS < deadline)); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "window '$1' is still there"
+}
+
+
+# Waits for setup to end well after its last dialog, and checks that every
+# file of distribution $1 was copied into folder $2.
+wait_setup_installed() {
+  for _ in $(seq 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
+  wait "$APP_PID" || fail "setup ended with status $?: $(cat "$WORK/setup.log")"
+  APP_PID=
+  for f in quenby quenby.html SHUFFLE.WAV UP.WAV DOWN.WAV; do
+    cmp -s "$1/$f" "$2/$f" || fail "$f not copied"
+  done
+}

@@ -11,32 +11,6 @@ unset XDG_DATA_HOME XDG_CONFIG_HOME
 mkdir -p "$HOME"
 if [[ $(id -u) == 0 ]]; then apps=$XDG_DATA_DIRS/applications; else apps=$HOME/.local/share/applications; fi
 
-# The one window of that exact title, once it is mapped. A search dies on a
-# window that vanishes under it (the progress dialog), so it is made afresh.
-find_window() {
-  local id= deadline=$((SECONDS + 20))
-  while [[ -z $id ]] && ((SECONDS < deadline)); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
-    [[ -n $id ]] || sleep 0.1
-  done
-  [[ -n $id ]] || fail "no window '$1'"
-  echo "$id"
-}
-wait_window() {
-  local id
-  id=$(find_window "$1") || exit 1
-  focus_window "$id" || fail "cannot focus '$1'"
-  echo "$id"
-}
-wait_gone() {
-  local deadline=$((SECONDS + 10))
-  while ((SECONDS < deadline)); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "window '$1' is still there"
-}
-
 start_xvfb
 cd "$DIST"
 QT_QPA_PLATFORM=xcb ./setup >"$WORK/setup.log" 2>&1 &
@@ -58,13 +32,7 @@ xdotool type --delay 5 "$folder"
 xdotool key Return
 wait_window "Setup Complete" >/dev/null
 xdotool key Return
-for _ in $(seq 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-wait "$APP_PID" || fail "setup ended with status $?: $(cat "$WORK/setup.log")"
-APP_PID=
-
-for f in quenby quenby.html SHUFFLE.WAV UP.WAV DOWN.WAV; do
-  cmp -s "$DIST/$f" "$folder/$f" || fail "$f not copied"
-done
+wait_setup_installed "$DIST" "$folder"
 desktop-file-validate "$apps"/tablewright-quenby.desktop "$apps"/tablewright-quenby-instructions.desktop ||
   fail "launchers do not validate"
 

@@ -4,6 +4,7 @@
 #include <setupkit/dialogapi.h>
 
 #include <gtest/gtest.h>
+#include <textfit.h>
 
 #include <QDialog>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 
 #include <map>
 #include <memory>
@@ -137,3 +139,51 @@ TEST_F(DialogLibrary, MessagesQuitAndHelp)
     EXPECT_TRUE(texts[0].contains(QStringLiteral("Continue Setup")));
     EXPECT_TRUE(texts[1].contains(QStringLiteral("Tablewright group")));
 }
+
+namespace {
+
+// Each dialog in each language setup is translated into ("en" as written):
+// its buttons keep their mnemonics apart and every text fits its widget.
+class DialogLibraryIn : public DialogLibrary, public ::testing::WithParamInterface<const char*> {
+protected:
+    QTranslator translator;
+
+    void SetUp() override
+    {
+        DialogLibrary::SetUp();
+        const QString code = QString::fromLatin1(GetParam());
+        if (code != u"en") {
+            ASSERT_TRUE(translator.load(QStringLiteral(SETUP_QM_DIR "/setup_%1.qm").arg(code)));
+            QCoreApplication::installTranslator(&translator);
+        }
+    }
+    void TearDown() override { QCoreApplication::removeTranslator(&translator); }
+};
+
+} // namespace
+
+TEST_P(DialogLibraryIn, EveryDialogKeepsItsMnemonicsApartAndItsTextsInside)
+{
+    const bool english = GetParam() == std::string("en");
+    const struct {
+        int id;
+        const char* proc;
+        const char* englishTitle;
+    } rows[] = {{200, "FQuitDlgProc", "Exit Setup"},          {300, "FEditDlgProc", "Destination Folder"},
+                {400, "FInfo0DlgProc", "Setup Failed"},       {700, "FInfo0DlgProc", "Setup Complete"},
+                {900, "FHelpDlgProc", "Setup Help"},          {6400, "FInfo0DlgProc", "Folder Not Accepted"}};
+    for (const auto& row : rows) {
+        host.helped = 300;
+        const std::unique_ptr<QDialog> dialog = run(row.id, row.proc);
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->windowTitle() == QLatin1String(row.englishTitle), english) << row.id;
+        QStringList texts;
+        for (const QPushButton* b : dialog->findChildren<QPushButton*>())
+            texts << b->text();
+        EXPECT_TRUE(textfit::UniqueMnemonics(texts)) << row.id;
+        EXPECT_TRUE(textfit::AllFit(*dialog)) << row.id;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, DialogLibraryIn, ::testing::Values("en", "de", "fr", "es", "it"),
+                         [](const auto& info) { return std::string(info.param); });

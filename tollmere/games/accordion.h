@@ -14,7 +14,10 @@ public:
 
     // What the player and a screen reader call each pile, in the same order.
     static constexpr const char* Names[] = {
-        "Stock", "Pile 1", "Pile 2", "Pile 3", "Pile 4", "Pile 5", "Pile 6"};
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Stock"), QT_TRANSLATE_NOOP("tollmere::Piles", "Pile 1"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Pile 2"), QT_TRANSLATE_NOOP("tollmere::Piles", "Pile 3"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Pile 4"), QT_TRANSLATE_NOOP("tollmere::Piles", "Pile 5"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Pile 6")};
 
     void PickUp(Rect& dirty, int x, int y);
     void Drop(Rect& dirty, int x, int y);

@@ -15,8 +15,12 @@ public:
 
     // What the player and a screen reader call each pile, in the same order.
     static constexpr const char* Names[] = {
-        "Left row 1", "Foundation 1", "Right row 1", "Left row 2", "Foundation 2", "Right row 2", "Left row 3",
-        "Foundation 3", "Right row 3", "Left row 4", "Foundation 4", "Right row 4"};
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Left row 1"), QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 1"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Right row 1"), QT_TRANSLATE_NOOP("tollmere::Piles", "Left row 2"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 2"), QT_TRANSLATE_NOOP("tollmere::Piles", "Right row 2"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Left row 3"), QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 3"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Right row 3"), QT_TRANSLATE_NOOP("tollmere::Piles", "Left row 4"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 4"), QT_TRANSLATE_NOOP("tollmere::Piles", "Right row 4")};
 
     bool IsWon() const;
 };

@@ -16,8 +16,11 @@ public:
 
     // What the player and a screen reader call each pile, in the same order.
     static constexpr const char* Names[] = {
-        "Stock", "Foundation 1", "Foundation 2", "Foundation 3", "Foundation 4", "Waste 1", "Waste 2",
-        "Waste 3", "Waste 4"};
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Stock"), QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 1"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 2"), QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 3"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 4"), QT_TRANSLATE_NOOP("tollmere::Piles", "Waste 1"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Waste 2"), QT_TRANSLATE_NOOP("tollmere::Piles", "Waste 3"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Waste 4")};
 
     bool IsWon() const;
 };

@@ -16,8 +16,11 @@ public:
 
     // What the player and a screen reader call each pile, in the same order.
     static constexpr const char* Names[] = {
-        "Stock", "Waste", "Foundation 1", "Foundation 2", "Foundation 3", "Foundation 4", "Reserve",
-        "Tableau 1", "Tableau 2", "Tableau 3"};
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Stock"), QT_TRANSLATE_NOOP("tollmere::Piles", "Waste"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 1"), QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 2"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 3"), QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 4"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Reserve"), QT_TRANSLATE_NOOP("tollmere::Piles", "Tableau 1"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Tableau 2"), QT_TRANSLATE_NOOP("tollmere::Piles", "Tableau 3")};
 
     void Drop(Rect& dirty, int x, int y);
     bool IsWon() const;

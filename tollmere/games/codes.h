@@ -1,6 +1,8 @@
 #pragma once
 // The small numbers tollmere's cards, piles and games are known by. Saved
 // games and the records file store them, so none of them may ever change.
+#include <QtGlobal>
+
 #include <array>
 #include <optional>
 
@@ -56,16 +58,25 @@ struct GameInfo {
 };
 
 // The eight games in their StatsIndex order: the order of the counters in the
-// records file, of the Record list and of the game toolbar.
+// records file, of the Record list and of the game toolbar. The names are the
+// English ones; GameName gives them in the player's language.
 inline constexpr std::array<GameInfo, 8> Games{{
-    {GameId::FortunesFavor, "Fortune's Favor", 400},
-    {GameId::Accordion, "Accordion", 200},
-    {GameId::BeleagueredCastle, "Beleaguered Castle", 300},
-    {GameId::Calculation, "Calculation", 100},
-    {GameId::Quadrille, "Quadrille", 700},
-    {GameId::Chameleon, "Chameleon", 600},
-    {GameId::FourSeasons, "Four Seasons", 500},
-    {GameId::QueensAudience, "Queen's Audience", 800},
+    //: A game's name: translated only where the language has an established name for it.
+    {GameId::FortunesFavor, QT_TRANSLATE_NOOP("tollmere::Games", "Fortune's Favor"), 400},
+    //: A game's name: translated only where the language has an established name for it.
+    {GameId::Accordion, QT_TRANSLATE_NOOP("tollmere::Games", "Accordion"), 200},
+    //: A game's name: translated only where the language has an established name for it.
+    {GameId::BeleagueredCastle, QT_TRANSLATE_NOOP("tollmere::Games", "Beleaguered Castle"), 300},
+    //: A game's name: translated only where the language has an established name for it.
+    {GameId::Calculation, QT_TRANSLATE_NOOP("tollmere::Games", "Calculation"), 100},
+    //: A game's name: translated only where the language has an established name for it.
+    {GameId::Quadrille, QT_TRANSLATE_NOOP("tollmere::Games", "Quadrille"), 700},
+    //: A game's name: translated only where the language has an established name for it.
+    {GameId::Chameleon, QT_TRANSLATE_NOOP("tollmere::Games", "Chameleon"), 600},
+    //: A game's name: translated only where the language has an established name for it.
+    {GameId::FourSeasons, QT_TRANSLATE_NOOP("tollmere::Games", "Four Seasons"), 500},
+    //: A game's name: translated only where the language has an established name for it.
+    {GameId::QueensAudience, QT_TRANSLATE_NOOP("tollmere::Games", "Queen's Audience"), 800},
 }};
 
 // The StatsIndex of one of the eight games; none for any other number.

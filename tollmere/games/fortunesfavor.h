@@ -18,9 +18,15 @@ public:
 
     // What the player and a screen reader call each pile, in the same order.
     static constexpr const char* Names[] = {
-        "Stock", "Waste", "Foundation 1", "Foundation 2", "Foundation 3", "Foundation 4", "Tableau 1",
-        "Tableau 2", "Tableau 3", "Tableau 4", "Tableau 5", "Tableau 6", "Tableau 7", "Tableau 8", "Tableau 9",
-        "Tableau 10", "Tableau 11", "Tableau 12"};
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Stock"), QT_TRANSLATE_NOOP("tollmere::Piles", "Waste"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 1"), QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 2"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 3"), QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 4"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Tableau 1"), QT_TRANSLATE_NOOP("tollmere::Piles", "Tableau 2"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Tableau 3"), QT_TRANSLATE_NOOP("tollmere::Piles", "Tableau 4"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Tableau 5"), QT_TRANSLATE_NOOP("tollmere::Piles", "Tableau 6"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Tableau 7"), QT_TRANSLATE_NOOP("tollmere::Piles", "Tableau 8"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Tableau 9"), QT_TRANSLATE_NOOP("tollmere::Piles", "Tableau 10"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Tableau 11"), QT_TRANSLATE_NOOP("tollmere::Piles", "Tableau 12")};
 
     void PickUp(Rect& dirty, int x, int y);
     bool IsWon() const;

@@ -16,8 +16,12 @@ public:
 
     // What the player and a screen reader call each pile, in the same order.
     static constexpr const char* Names[] = {
-        "Stock", "Waste", "Foundation 1", "Foundation 2", "Foundation 3", "Foundation 4", "Cross top",
-        "Cross left", "Cross centre", "Cross right", "Cross bottom"};
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Stock"), QT_TRANSLATE_NOOP("tollmere::Piles", "Waste"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 1"), QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 2"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 3"), QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 4"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Cross top"), QT_TRANSLATE_NOOP("tollmere::Piles", "Cross left"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Cross centre"), QT_TRANSLATE_NOOP("tollmere::Piles", "Cross right"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Cross bottom")};
 
     bool IsWon() const;
 };

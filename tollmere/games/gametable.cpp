@@ -2,6 +2,8 @@
 
 #include <shell/configblock.h>
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <type_traits>
 
@@ -82,6 +84,19 @@ std::span<const char* const> PileNames(int gameId)
 {
     return OfGameClass<std::span<const char* const>>(
         gameId, [](auto game) { return std::span<const char* const>(decltype(game)::type::Names); });
+}
+
+QString GameName(std::size_t statsIndex)
+{
+    return QCoreApplication::translate("tollmere::Games", Games[statsIndex].Name);
+}
+
+QString PileName(int gameId, int index)
+{
+    const std::span<const char* const> names = PileNames(gameId);
+    return index >= 0 && index < int(names.size())
+               ? QCoreApplication::translate("tollmere::Piles", names[std::size_t(index)])
+               : QCoreApplication::translate("tollmere::Piles", "Pile %1").arg(index + 1);
 }
 
 GameTable::GameTable(CardDeck& deck, int gameId) : GameId(gameId), Deck(deck), Play(MakeGame(deck, gameId)) {}

@@ -39,6 +39,9 @@ std::span<const Place> PilePlaces(int gameId);
 // The names of game `gameId`'s piles ("Stock", "Foundation 2"), in the same
 // order.
 std::span<const char* const> PileNames(int gameId);
+// A game's name (by StatsIndex) and a pile's (by PileIndex), in the player's language.
+QString GameName(std::size_t statsIndex);
+QString PileName(int gameId, int index);
 
 using Game = std::variant<TitleTable, CalculationGame, BeleagueredCastleGame, FourSeasonsGame, AccordionGame,
                           FortunesFavorGame, QueensAudienceGame, ChameleonGame, QuadrilleGame>;

@@ -18,9 +18,17 @@ public:
 
     // What the player and a screen reader call each pile, in the same order.
     static constexpr const char* Names[] = {
-        "Stock", "Waste", "Top foundation", "Left foundation", "Right foundation", "Bottom foundation",
-        "Upper left foundation", "Upper right foundation", "Lower left foundation", "Lower right foundation",
-        "Top Queen", "Left Queen", "Right Queen", "Bottom Queen"};
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Stock"), QT_TRANSLATE_NOOP("tollmere::Piles", "Waste"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Top foundation"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Left foundation"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Right foundation"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Bottom foundation"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Upper left foundation"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Upper right foundation"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Lower left foundation"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Lower right foundation"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Top Queen"), QT_TRANSLATE_NOOP("tollmere::Piles", "Left Queen"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Right Queen"), QT_TRANSLATE_NOOP("tollmere::Piles", "Bottom Queen")};
 
     void PickUp(Rect& dirty, int x, int y);
     bool IsWon() const;

@@ -19,10 +19,18 @@ public:
 
     // What the player and a screen reader call each pile, in the same order.
     static constexpr const char* Names[] = {
-        "Stock", "Waste", "Top wall 1", "Top wall 2", "Top wall 3", "Top wall 4", "Top wall 5", "Top wall 6",
-        "Left wall 1", "Foundation 1", "Right wall 1", "Left wall 2", "Foundation 2", "Foundation 3",
-        "Foundation 4", "Foundation 5", "Right wall 2", "Bottom wall 1", "Bottom wall 2", "Bottom wall 3",
-        "Bottom wall 4", "Bottom wall 5", "Bottom wall 6"};
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Stock"), QT_TRANSLATE_NOOP("tollmere::Piles", "Waste"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Top wall 1"), QT_TRANSLATE_NOOP("tollmere::Piles", "Top wall 2"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Top wall 3"), QT_TRANSLATE_NOOP("tollmere::Piles", "Top wall 4"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Top wall 5"), QT_TRANSLATE_NOOP("tollmere::Piles", "Top wall 6"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Left wall 1"), QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 1"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Right wall 1"), QT_TRANSLATE_NOOP("tollmere::Piles", "Left wall 2"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 2"), QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 3"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 4"), QT_TRANSLATE_NOOP("tollmere::Piles", "Foundation 5"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Right wall 2"), QT_TRANSLATE_NOOP("tollmere::Piles", "Bottom wall 1"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Bottom wall 2"), QT_TRANSLATE_NOOP("tollmere::Piles", "Bottom wall 3"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Bottom wall 4"), QT_TRANSLATE_NOOP("tollmere::Piles", "Bottom wall 5"),
+        QT_TRANSLATE_NOOP("tollmere::Piles", "Bottom wall 6")};
 
     bool IsWon() const;
 };

@@ -11,7 +11,7 @@ DeckDialog::DeckDialog(ConfigBlock& config, QWidget* parent)
     : QDialog(parent), config_(config),
       list_(new platform::PictureListBox(platform::toQColor(config.TableColour), {ColumnWidth, ItemHeight}, this))
 {
-    setWindowTitle(QStringLiteral("Select A Deck"));
+    setWindowTitle(tr("Select A Deck"));
     const platform::DialogUnits du(font());
     setFixedSize(du.Size(300, 114));
 
@@ -21,16 +21,16 @@ DeckDialog::DeckDialog(ConfigBlock& config, QWidget* parent)
     for (int back : Backs)
         list_->AddPicture(back, LoadImage(back, devicePixelRatioF()));
     // The backs are pictures only: a reader needs words for each.
-    list_->setAccessibleName(QStringLiteral("Card backs"));
+    list_->setAccessibleName(tr("Card backs"));
     for (int i = 0; i < list_->count(); ++i)
         list_->item(i)->setData(Qt::AccessibleTextRole,
-                                QStringLiteral("Card back %1 of %2").arg(i + 1).arg(list_->count()));
+                                tr("Card back %1 of %2").arg(i + 1).arg(list_->count()));
     list_->Select(config.CardBackId);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setGeometry(du.Rect(92, 95, 50, 15));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setGeometry(du.Rect(158, 95, 50, 15));
     connect(ok, &QPushButton::clicked, this, &DeckDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

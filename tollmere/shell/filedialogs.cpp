@@ -1,5 +1,6 @@
 #include "filedialogs.h"
 
+#include <QCoreApplication>
 #include <QDirIterator>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -45,7 +46,8 @@ protected:
             else
                 QMessageBox::warning(
                     this, windowTitle(),
-                    QStringLiteral("%1\nFile not found.\nPlease verify the correct file name was given.")
+                    QCoreApplication::translate("tollmere::GameDialog",
+                                                "%1\nFile not found.\nPlease verify the correct file name was given.")
                         .arg(info.fileName()));
             return;
         }
@@ -59,9 +61,10 @@ protected:
         }
         if (save && !QDirIterator(info.absolutePath(), filter, QDir::Files).hasNext())
             QMessageBox::warning(this, windowTitle(),
-                                 QStringLiteral("No file matches %1, so the game was not saved.\n"
-                                                "A name with * or ? picks the files listed; "
-                                                "to save, choose a name without them.")
+                                 QCoreApplication::translate("tollmere::GameDialog",
+                                                            "No file matches %1, so the game was not saved.\n"
+                                                            "A name with * or ? picks the files listed; "
+                                                            "to save, choose a name without them.")
                                      .arg(pattern));
     }
 };
@@ -71,11 +74,13 @@ protected:
 QString AskGameFile(QWidget* owner, GameFileDialog kind)
 {
     const bool save = kind == GameFileDialog::Save;
-    GameDialog dialog(owner, save ? QStringLiteral("Save Game") : QStringLiteral("Open Game"));
+    GameDialog dialog(owner, save ? QCoreApplication::translate("tollmere::GameDialog", "Save Game")
+                                  : QCoreApplication::translate("tollmere::GameDialog", "Open Game"));
     // Qt's own dialog: the desktop's could wait on a portal that never answers.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAccessibleDescription(save ? QStringLiteral("Name the file to save this game in")
-                                         : QStringLiteral("Choose a saved game to open"));
+    dialog.setAccessibleDescription(
+        save ? QCoreApplication::translate("tollmere::GameDialog", "Name the file to save this game in")
+             : QCoreApplication::translate("tollmere::GameDialog", "Choose a saved game to open"));
     dialog.setNameFilter(QLatin1String(SavedGames));
     dialog.setDefaultSuffix(QLatin1String(Extension));
     // Both modes take any name, so that a typed pattern reaches accept().

@@ -5,6 +5,7 @@
 
 #include <games/card.h>
 #include <games/codes.h>
+#include <games/gametable.h>
 #include <platform/lockkeys.h>
 
 #include <QAction>
@@ -32,18 +33,18 @@ struct CommandText {
 // The game toolbar holds the eight games in StatsIndex order, two
 // separators, then these.
 constexpr CommandText ShellCommands[] = {
-    {command::Help, "On Line Instructions\nHelp"},
-    {command::About, "About Tollmere\nAbout"},
-    {command::Exit, "Quit Playing\nExit"},
+    {command::Help, QT_TRANSLATE_NOOP("tollmere::CMainFrame", "On Line Instructions\nHelp")},
+    {command::About, QT_TRANSLATE_NOOP("tollmere::CMainFrame", "About Tollmere\nAbout")},
+    {command::Exit, QT_TRANSLATE_NOOP("tollmere::CMainFrame", "Quit Playing\nExit")},
 };
 
 constexpr CommandText ToolCommands[] = {
-    {command::Open, "Open A Previously Saved Game\nOpen"},
-    {command::Save, "Save This Game\nSave"},
-    {command::Color, "Set Table Color\nColor"},
-    {command::Decks, "Change Decks\nDecks"},
-    {command::Record, "Review Record\nRecord"},
-    {command::Sound, "Toggle Sound\nSound"},
+    {command::Open, QT_TRANSLATE_NOOP("tollmere::CMainFrame", "Open A Previously Saved Game\nOpen")},
+    {command::Save, QT_TRANSLATE_NOOP("tollmere::CMainFrame", "Save This Game\nSave")},
+    {command::Color, QT_TRANSLATE_NOOP("tollmere::CMainFrame", "Set Table Color\nColor")},
+    {command::Decks, QT_TRANSLATE_NOOP("tollmere::CMainFrame", "Change Decks\nDecks")},
+    {command::Record, QT_TRANSLATE_NOOP("tollmere::CMainFrame", "Review Record\nRecord")},
+    {command::Sound, QT_TRANSLATE_NOOP("tollmere::CMainFrame", "Toggle Sound\nSound")},
 };
 
 constexpr int GameButton = 38, GameImage = 31;
@@ -102,7 +103,7 @@ QAction* CMainFrame::AddCommand(QToolBar* bar, int id, const QString& texts, con
 
 void CMainFrame::BuildToolBars()
 {
-    gameBar_ = new QToolBar(QStringLiteral("Games"), this);
+    gameBar_ = new QToolBar(tr("Games"), this);
     gameBar_->setObjectName(QStringLiteral("GameToolBar"));
     gameBar_->setIconSize(QSize(GameImage, GameImage));
     const Strip games{LoadImage(128), TwiceSize(128)};
@@ -112,10 +113,10 @@ void CMainFrame::BuildToolBars()
         gameBar_->widgetForAction(action)->setFixedSize(GameButton, GameButton);
         return action;
     };
-    for (const GameInfo& game : Games) {
-        const QString name = QString::fromUtf8(game.Name);
-        const int id = int(game.Id);
-        QAction* action = addGameBarButton(id, QStringLiteral("Play ") + name + QLatin1Char('\n') + name);
+    for (std::size_t game = 0; game < Games.size(); ++game) {
+        const QString name = GameName(game);
+        const int id = int(Games[game].Id);
+        QAction* action = addGameBarButton(id, tr("Play %1").arg(name) + QLatin1Char('\n') + name);
         connect(action, &QAction::triggered, view_, [this, id] {
             view_->StartGame(id);
             // A game dealt from the keyboard is played from it at once.
@@ -125,19 +126,19 @@ void CMainFrame::BuildToolBars()
     for (int i = 0; i < 2; ++i)
         gameBar_->addSeparator();
     for (const CommandText& entry : ShellCommands)
-        addGameBarButton(entry.Id, QString::fromUtf8(entry.Text));
+        addGameBarButton(entry.Id, tr(entry.Text));
     connect(Command(command::Help), &QAction::triggered, view_, &CSolView::OnHelp);
     connect(Command(command::About), &QAction::triggered, view_, &CSolView::OnAbout);
     connect(Command(command::Exit), &QAction::triggered, this, &QWidget::close);
     addToolBar(Qt::TopToolBarArea, gameBar_);
 
-    toolsBar_ = new QToolBar(QStringLiteral("Tools"), this);
+    toolsBar_ = new QToolBar(tr("Tools"), this);
     toolsBar_->setObjectName(QStringLiteral("ToolsToolBar"));
     toolsBar_->setIconSize(QSize(ToolImage, ToolImage));
     const Strip tools{LoadImage(202), TwiceSize(202)};
     image = 0;
     for (const CommandText& entry : ToolCommands) {
-        QAction* action = AddCommand(toolsBar_, entry.Id, QString::fromUtf8(entry.Text), tools, image++, ToolImage);
+        QAction* action = AddCommand(toolsBar_, entry.Id, tr(entry.Text), tools, image++, ToolImage);
         toolsBar_->widgetForAction(action)->setFixedSize(ToolButton, ToolButton);
     }
     connect(Command(command::Open), &QAction::triggered, view_, &CSolView::OnOpen);
@@ -155,7 +156,7 @@ void CMainFrame::BuildToolBars()
             if (QWidget* button = bar->widgetForAction(action); button && !action->isSeparator())
                 button->setFocusPolicy(Qt::TabFocus);
         if (auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
-            more->setAccessibleName(QStringLiteral("More buttons"));
+            more->setAccessibleName(tr("More buttons"));
         bar->setMovable(true);
         bar->setFloatable(true);
         bar->setAllowedAreas(Qt::AllToolBarAreas);
@@ -166,15 +167,15 @@ void CMainFrame::BuildStatusBar()
 {
     // The message pane says "Ready" until a button's prompt covers it, or
     // what the last move made from the keys did; a reader hears each line.
-    message_ = new QLabel(QStringLiteral("Ready"), this);
+    message_ = new QLabel(tr("Ready"), this);
     message_->setObjectName(QStringLiteral("Message"));
-    message_->setAccessibleDescription(QStringLiteral("What happened last"));
+    message_->setAccessibleDescription(tr("What happened last"));
     statusBar()->addWidget(message_, 1);
-    statusBar()->setAccessibleName(QStringLiteral("Status bar"));
+    statusBar()->setAccessibleName(tr("Status bar"));
     if (auto* grip = statusBar()->findChild<QSizeGrip*>())
-        grip->setAccessibleName(QStringLiteral("Resize the window"));
+        grip->setAccessibleName(tr("Resize the window"));
     connect(view_, &CSolView::Said, message_,
-            [this](const QString& line) { message_->setText(line.isEmpty() ? QStringLiteral("Ready") : line); });
+            [this](const QString& line) { message_->setText(line.isEmpty() ? tr("Ready") : line); });
     const char* names[] = {"CAP", "NUM", "SCRL"};
     for (int pane = 0; pane < 3; ++pane) {
         auto* label = new QLabel(this);
@@ -196,11 +197,14 @@ void CMainFrame::UpdateIndicators()
 {
     const platform::LockKeys keys = platform::lockKeyState();
     const bool on[] = {keys.caps, keys.num, keys.scroll};
-    const char* spoken[] = {"Caps Lock", "Num Lock", "Scroll Lock"};
+    // Each key's name when on, then when off.
+    static const char* const spoken[][2] = {{QT_TR_NOOP("Caps Lock on"), QT_TR_NOOP("Caps Lock off")},
+                                            {QT_TR_NOOP("Num Lock on"), QT_TR_NOOP("Num Lock off")},
+                                            {QT_TR_NOOP("Scroll Lock on"), QT_TR_NOOP("Scroll Lock off")}};
     for (int pane = 0; pane < 3; ++pane) {
         indicators_[pane]->setText(on[pane] ? indicators_[pane]->objectName() : QString());
         // An empty pane says nothing on the screen, but a reader names it.
-        const QString name = QString::fromLatin1(spoken[pane]) + QLatin1String(on[pane] ? " on" : " off");
+        const QString name = tr(spoken[pane][on[pane] ? 0 : 1]);
         if (indicators_[pane]->accessibleName() != name)
             indicators_[pane]->setAccessibleName(name);
     }
@@ -210,15 +214,15 @@ void CMainFrame::BuildMenu()
 {
     // The one drop-down menu. Qt draws a menu without a title as nothing at
     // all, so it carries the name such items usually go under.
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* menu = menuBar()->addMenu(tr("&View"));
     toolbarItem_ = gameBar_->toggleViewAction();
-    toolbarItem_->setText(QStringLiteral("&Toolbar"));
+    toolbarItem_->setText(tr("&Toolbar"));
     menu->addAction(toolbarItem_);
-    statusItem_ = menu->addAction(QStringLiteral("Status &Bar"));
+    statusItem_ = menu->addAction(tr("Status &Bar"));
     statusItem_->setCheckable(true);
     statusItem_->setChecked(true);
     connect(statusItem_, &QAction::toggled, statusBar(), &QWidget::setVisible);
-    connect(menu->addAction(QStringLiteral("&Sound")), &QAction::triggered, view_, &CSolView::OnSound);
+    connect(menu->addAction(tr("&Sound")), &QAction::triggered, view_, &CSolView::OnSound);
 
     // The document keys: new rebuilds the table; open and save are the
     // program's own Open and Save, so a key never writes an empty game.

@@ -2,6 +2,7 @@
 
 #include <games/card.h>
 #include <games/codes.h>
+#include <games/gametable.h>
 #include <platform/dialogunits.h>
 
 #include <QGroupBox>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 namespace tollmere {
@@ -28,8 +30,8 @@ public:
     {
         // The names' box is 110 pixels wide: a long name is set a little
         // smaller rather than cut off.
-        for (const GameInfo& game : Games)
-            while (QFontMetrics(nameFont_).horizontalAdvance(QString::fromUtf8(game.Name)) > NameWidth - 2
+        for (std::size_t game = 0; game < Games.size(); ++game)
+            while (QFontMetrics(nameFont_).horizontalAdvance(GameName(game)) > NameWidth - 2
                    && nameFont_.pointSizeF() > 6)
                 nameFont_.setPointSizeF(nameFont_.pointSizeF() - 0.5);
     }
@@ -52,7 +54,7 @@ public:
         };
         painter->setFont(nameFont_);
         line(QColor(0, 255, 255), QRect(QPoint(x + 40, y), QPoint(x + 40 + NameWidth, y + 40) - QPoint(1, 1)),
-             QString::fromUtf8(Games[game].Name));
+             GameName(game));
         painter->setFont(option.font);
         line(QColor(128, 0, 128), QRect(QPoint(x + 160, y + 5), QPoint(x + 210, y + 40) - QPoint(1, 1)),
              QString::number(records_.Played[game]));
@@ -96,12 +98,25 @@ QPushButton* Button(QDialog* dialog, const QString& text, const QRect& at, bool 
     return button;
 }
 
+// A text longer than its place (a translation) widens the widget to the
+// right and moves the widget after it on its line along; a text that fits
+// keeps the place the dialog gives it.
+void Widen(QWidget* widget, const QString& text, int margin, QWidget* next = nullptr)
+{
+    const int grow = widget->fontMetrics().horizontalAdvance(QString(text).remove(u'&')) + margin - widget->width();
+    if (grow <= 0)
+        return;
+    widget->resize(widget->width() + grow, widget->height());
+    if (next)
+        next->move(next->x() + grow, next->y());
+}
+
 } // namespace
 
 RecordListBox::RecordListBox(const ConfigBlock& records, QWidget* parent) : QListWidget(parent), records_(records)
 {
-    setAccessibleName(QStringLiteral("Record"));
-    setAccessibleDescription(QStringLiteral("Games played and won, for each game"));
+    setAccessibleName(tr("Record"));
+    setAccessibleDescription(tr("Games played and won, for each game"));
     setItemDelegate(new RecordDelegate(records, font(), this));
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -120,8 +135,8 @@ void RecordListBox::NameRows()
 {
     // The rows are drawn, not written: a reader gets their words here.
     for (std::size_t i = 0; i < Games.size(); ++i)
-        item(int(i))->setData(Qt::AccessibleTextRole, QStringLiteral("%1: played %2, won %3")
-                                                          .arg(QString::fromUtf8(Games[i].Name))
+        item(int(i))->setData(Qt::AccessibleTextRole, tr("%1: played %2, won %3")
+                                                          .arg(GameName(i))
                                                           .arg(records_.Played[i])
                                                           .arg(records_.Won[i]));
 }
@@ -132,16 +147,19 @@ RecordDialog::RecordDialog(ConfigBlock& records, QWidget* parent) : QDialog(pare
     const platform::DialogUnits du(font());
     setFixedSize(du.Size(205, 199));
 
-    auto* group = new QGroupBox(QStringLiteral(" Record "), this);
+    auto* group = new QGroupBox(tr(" Record "), this);
     group->setGeometry(du.Rect(5, 5, 195, 170));
     ProgramIcon(this, du.Rect(15, 20, 0, 0).topLeft());
-    Label(this, QStringLiteral("Played :"), du.Rect(50, 25, 30, 10));
+    QLabel* played = Label(this, tr("Played :"), du.Rect(50, 25, 30, 10));
     playedTotal_ = Label(this, QString::number(records.TotalPlayed()), du.Rect(85, 25, 30, 10));
-    Label(this, QStringLiteral("Won :"), du.Rect(130, 25, 25, 10));
+    Widen(played, played->text(), 0, playedTotal_);
+    QLabel* won = Label(this, tr("Won :"), du.Rect(130, 25, 25, 10));
     wonTotal_ = Label(this, QString::number(records.TotalWon()), du.Rect(160, 25, 30, 10));
-    reset_ = Button(this, QStringLiteral("Reset"), du.Rect(15, 45, 35, 12), false);
-    Label(this, QStringLiteral("Played"), du.Rect(105, 50, 30, 10), Qt::AlignHCenter);
-    Label(this, QStringLiteral("Wins"), du.Rect(145, 50, 30, 10), Qt::AlignHCenter);
+    Widen(won, won->text(), 0, wonTotal_);
+    reset_ = Button(this, tr("Reset"), du.Rect(15, 45, 35, 12), false);
+    Widen(reset_, reset_->text(), style()->pixelMetric(QStyle::PM_ButtonMargin));
+    Label(this, tr("Played"), du.Rect(105, 50, 30, 10), Qt::AlignHCenter);
+    Label(this, tr("Wins"), du.Rect(145, 50, 30, 10), Qt::AlignHCenter);
 
     list_ = new RecordListBox(records, this);
     list_->setGeometry(du.Rect(10, 65, 185, 105));
@@ -149,7 +167,7 @@ RecordDialog::RecordDialog(ConfigBlock& records, QWidget* parent) : QDialog(pare
     palette.setColor(QPalette::Base, platform::toQColor(records.TableColour));
     list_->setPalette(palette);
 
-    QPushButton* ok = Button(this, QStringLiteral("OK"), du.Rect(77, 178, 50, 15), true);
+    QPushButton* ok = Button(this, tr("OK"), du.Rect(77, 178, 50, 15), true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     // The totals keep what they showed when the dialog opened.
     connect(reset_, &QPushButton::clicked, this, [this, &records] {
@@ -164,11 +182,11 @@ WinDialog::WinDialog(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Tollmere"));
     const platform::DialogUnits du(font());
     setFixedSize(du.Size(115, 74));
-    auto* group = new QGroupBox(QStringLiteral(" Congratulations "), this);
+    auto* group = new QGroupBox(tr(" Congratulations "), this);
     group->setGeometry(du.Rect(5, 5, 105, 45));
     ProgramIcon(this, du.Rect(15, 20, 0, 0).topLeft());
-    Label(this, QStringLiteral("You Win !"), du.Rect(45, 25, 45, 10));
-    QPushButton* ok = Button(this, QStringLiteral("OK"), du.Rect(32, 55, 50, 14), true);
+    Label(this, tr("You Win !"), du.Rect(45, 25, 45, 10));
+    QPushButton* ok = Button(this, tr("OK"), du.Rect(32, 55, 50, 14), true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 

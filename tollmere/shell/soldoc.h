@@ -1,6 +1,7 @@
 #pragma once
 // The document of the single-document window. It holds nothing of the game
 // (the view owns everything); it only gives the caption its title.
+#include <QCoreApplication>
 #include <QString>
 
 namespace tollmere {
@@ -9,10 +10,11 @@ class CSolDoc {
 public:
     const QString& Title() const { return title_; }
     // A new document is an empty one, untitled.
-    void OnNewDocument() { title_ = QStringLiteral("Untitled"); }
+    void OnNewDocument() { title_ = Untitled(); }
 
 private:
-    QString title_ = QStringLiteral("Untitled");
+    static QString Untitled() { return QCoreApplication::translate("tollmere::CSolDoc", "Untitled"); }
+    QString title_ = Untitled();
 };
 
 } // namespace tollmere

@@ -74,14 +74,13 @@ CSolView::CSolView(QString configPath, QWidget* parent)
     SoundOn = config_.SoundOn != 0;
     table_ = std::make_unique<GameTable>(*deck_, int(GameId::Title));
     platform::ExposeTable(this, this);
-    setAccessibleName(QStringLiteral("Title"));
-    setAccessibleDescription(QStringLiteral("The card table"));
+    setAccessibleName(tr("Title"));
+    setAccessibleDescription(tr("The card table"));
 
     AskOpenPath = [this] { return AskGameFile(this, GameFileDialog::Open); };
     AskSavePath = [this] { return AskGameFile(this, GameFileDialog::Save); };
     ReportSaveFailed = [this](const QString& path) {
-        QMessageBox::warning(this, QStringLiteral("Tollmere"),
-                             QStringLiteral("The game could not be saved to %1.").arg(path));
+        QMessageBox::warning(this, QStringLiteral("Tollmere"), tr("The game could not be saved to %1.").arg(path));
     };
     AskColour = [this](platform::ColorRef& colour, platform::CustomColours& custom) {
         return platform::chooseColour(this, colour, custom);
@@ -146,7 +145,7 @@ void CSolView::StartGame(int gameId)
     painter_.RepaintWhole();
     config_.CountPlay(gameId);
     const auto index = StatsIndex(gameId);
-    setAccessibleName(index ? QString::fromUtf8(Games[std::size_t(*index)].Name) : QStringLiteral("Title"));
+    setAccessibleName(index ? GameName(std::size_t(*index)) : tr("Title"));
     if (!said_.isEmpty())
         Say(QString());
     platform::TableReset(this);
@@ -537,8 +536,7 @@ int CSolView::PileCount() const
 
 QString CSolView::PileName(int index) const
 {
-    const std::span<const char* const> names = PileNames(table_->GameId);
-    return index < int(names.size()) ? QString::fromUtf8(names[std::size_t(index)]) : tr("Pile %1").arg(index + 1);
+    return tollmere::PileName(table_->GameId, index);
 }
 
 int CSolView::PileHolding(const Card& card) const

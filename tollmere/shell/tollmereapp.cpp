@@ -5,6 +5,7 @@
 #include "soldoc.h"
 
 #include <platform/toolkitsettings.h>
+#include <platform/translations.h>
 #include <tollmere/resources/icon.h>
 
 #include <QIcon>
@@ -13,6 +14,7 @@ namespace tollmere {
 
 CTollmereApp::CTollmereApp(int& argc, char** argv) : QApplication(argc, argv)
 {
+    platform::installTranslations(QStringLiteral("tollmere"));
     setApplicationName(QStringLiteral("Tollmere"));
     setApplicationVersion(QStringLiteral("1.0"));
     setWindowIcon(QIcon(tollmere_resources::windowIconPath()));
