@@ -3,6 +3,10 @@
 # waits that poll with a timeout. Sourced by each test script; cleans up only
 # the processes it started.
 set -euo pipefail
+# The texts the tests look for are the English ones, whatever the desktop's
+# language; a test of another language sets its own.
+export LANG=C.UTF-8
+unset LANGUAGE LC_ALL LC_MESSAGES
 
 QUENBY=$(readlink -f "$1")
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/quenby-e2e.XXXXXX")
