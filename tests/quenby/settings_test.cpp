@@ -100,8 +100,8 @@ TEST(SettingsFromProfile, NumbersReadFromTheBytesAsFromTheirFifteenCharacters)
     // Values of every kind of UTF-8 within the first fifteen bytes or beyond
     // them: each reads as the plain way does, converted, cut and converted.
     const QByteArray values[] = {
-        "255", "  -17", "\xC3\xA45", "5\xC3\xA4", "12345678901234\xC3\xA4", "1234567890123\xE2\x82\xAC9",
-        "00000000000000012", "\xFF\xFE7", "7\xFF", "\xF0\x9F\x82\xA17", "\t+9\x00" "9", "",
+        "255", "  -17", "\xC3\xA4" "5", "5\xC3\xA4", "12345678901234\xC3\xA4", "1234567890123\xE2\x82\xAC" "9",
+        "00000000000000012", "\xFF\xFE" "7", "7\xFF", "\xF0\x9F\x82\xA1" "7", QByteArray("\t+9\0" "9", 4), "",
     };
     for (const QByteArray& value : values) {
         const QByteArray text = "[SETTINGS]\nCOLOR=" + value + "\nCUSTCOLOR15=" + value + "\n";
