@@ -9,7 +9,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace quenby;
-    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    // The fuzzer's own buffer, not a copy: a read past its end is caught.
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     platform::ProfileFile file = platform::ProfileFile::fromBytes(bytes);
     if (file.bytes() != bytes)
         std::abort(); // a file we change nothing in is kept byte for byte
@@ -19,6 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QHash<QString, QString> stored = file.values(section);
     for (auto it = stored.cbegin(); it != stored.cend(); ++it)
         if (file.value(section, it.key(), QStringLiteral("-"), 1 << 20) != *it)
+            std::abort();
+    // And so does asking for just some keys by name, as the settings do.
+    const QList<QString> keys = stored.keys();
+    const std::vector<std::optional<QByteArrayView>> asked = file.utf8Values(section, keys);
+    for (qsizetype k = 0; k < keys.size(); ++k)
+        if (!asked[std::size_t(k)] || QString::fromUtf8(*asked[std::size_t(k)]) != stored.value(keys[k]))
             std::abort();
 
     Settings start;

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <optional>
 #include <utility>
@@ -14,28 +15,30 @@ namespace platform {
 namespace {
 
 // The file is handled as raw lines so that every line we do not change is
-// written back byte for byte, whatever its encoding or line ending.
+// written back byte for byte, whatever its encoding or line ending. Each line
+// is a view into `data`, which must outlive it (and never change), rather
+// than one more allocation a line; a line changed gets bytes of its own.
 template <class Line>
 QList<Line> splitLines(const QByteArray& data)
 {
     QList<Line> lines;
     lines.reserve(data.count('\n') + 1);
+    const char* const bytes = data.constData();
     qsizetype start = 0;
     while (start < data.size()) {
         const qsizetype newline = data.indexOf('\n', start);
         if (newline < 0) {
-            lines.append({data.mid(start), {}});
+            lines.append({QByteArray::fromRawData(bytes + start, data.size() - start), {}});
             break;
         }
-        // Shared, so that a file of many short lines is not one more
-        // allocation a line.
+        // Shared, for the same reason.
         static const QByteArray lf = QByteArrayLiteral("\n");
         static const QByteArray crlf = QByteArrayLiteral("\r\n");
         qsizetype end = newline;
-        const bool cr = end > start && data.at(end - 1) == '\r';
+        const bool cr = end > start && bytes[end - 1] == '\r';
         if (cr)
             --end;
-        lines.append({data.mid(start, end - start), cr ? crlf : lf});
+        lines.append({QByteArray::fromRawData(bytes + start, end - start), cr ? crlf : lf});
         start = newline + 1;
     }
     return lines;
@@ -59,14 +62,24 @@ bool isAscii(QByteArrayView utf8)
     return QtPrivate::isAscii(QLatin1StringView(utf8));
 }
 
-bool sameName(QByteArrayView utf8, const QString& name)
-{
-    // Names are nearly always ASCII, where folding the case is folding A-Z:
-    // compared so, with no conversion for each line of the file.
-    if (isAscii(utf8) && QtPrivate::isAscii(QStringView(name)))
-        return utf8.size() == name.size() && name.compare(QLatin1StringView(utf8), Qt::CaseInsensitive) == 0;
-    return QString::fromUtf8(utf8).compare(name, Qt::CaseInsensitive) == 0;
-}
+// Compares names of the file with one name, looked at once rather than at
+// each line it is compared with.
+class SameName {
+public:
+    explicit SameName(const QString& name) : name_(name), ascii_(QtPrivate::isAscii(QStringView(name))) {}
+    bool operator()(QByteArrayView utf8) const
+    {
+        // Names are nearly always ASCII, where folding the case is folding
+        // A-Z: compared so, with no conversion for each line of the file.
+        if (ascii_ && isAscii(utf8))
+            return utf8.size() == name_.size() && name_.compare(QLatin1StringView(utf8), Qt::CaseInsensitive) == 0;
+        return QString::fromUtf8(utf8).compare(name_, Qt::CaseInsensitive) == 0;
+    }
+
+private:
+    const QString& name_;
+    bool ascii_;
+};
 
 // What a line is: a section header gives its name, a "key=value" line its key
 // and value; comments, blank lines and anything else give neither. They are
@@ -134,14 +147,76 @@ Parsed parsedOf(const Line& line)
     return parsed;
 }
 
-// "key=value", made in one allocation.
-QByteArray keyValueLine(QByteArrayView key, QByteArrayView value)
+// The parts of what describe kept, for the loops over every line.
+template <class Line>
+bool isSection(const Line& line)
+{
+    return line.sectionSize >= 0;
+}
+template <class Line>
+bool isKey(const Line& line)
+{
+    return line.keySize >= 0;
+}
+template <class Line>
+QByteArrayView sectionOf(const Line& line)
+{
+    return QByteArrayView(line.text.constData() + line.sectionAt, line.sectionSize);
+}
+template <class Line>
+QByteArrayView keyOf(const Line& line)
+{
+    return QByteArrayView(line.text.constData() + line.keyAt, line.keySize);
+}
+template <class Line>
+QByteArrayView valueOf(const Line& line)
+{
+    return QByteArrayView(line.text.constData() + line.valueAt, line.valueSize);
+}
+
+// Calls `visit` with each key line of the sections named `section`, in the
+// file's order, until it returns true.
+template <class Line, class Visit>
+void forEachKeyIn(const QList<Line>& lines, const QString& section, Visit visit)
+{
+    const SameName inSectionNamed(section);
+    bool inSection = false;
+    for (const Line& line : lines) {
+        if (isSection(line))
+            inSection = inSectionNamed(sectionOf(line));
+        else if (inSection && isKey(line) && visit(line))
+            return;
+    }
+}
+
+// Appends text as UTF-8: ASCII (nearly every name and value) with no
+// temporary copy.
+void appendUtf8(QByteArray& out, QByteArrayView utf8)
+{
+    out += utf8;
+}
+void appendUtf8(QByteArray& out, QStringView text)
+{
+    if (!QtPrivate::isAscii(text)) {
+        out += text.toUtf8();
+        return;
+    }
+    const qsizetype at = out.size();
+    out.resize(at + text.size());
+    char* to = out.data() + at;
+    for (const QChar c : text)
+        *to++ = char(c.unicode());
+}
+
+// "key=value", made in one allocation when both are ASCII or UTF-8 already.
+template <class Key, class Value>
+QByteArray keyValueLine(Key key, Value value)
 {
     QByteArray line;
     line.reserve(key.size() + 1 + value.size());
-    line += key;
+    appendUtf8(line, key);
     line += '=';
-    line += value;
+    appendUtf8(line, value);
     return line;
 }
 
@@ -189,7 +264,10 @@ ProfileFile ProfileFile::fromBytes(const QByteArray& bytes)
 {
     static_assert(QTypeInfo<Line>::isRelocatable);
     ProfileFile profile;
-    profile.lines_ = splitLines<Line>(bytes);
+    // A copy of our own, which the lines point into: `bytes` may itself be
+    // a view of someone else's.
+    profile.source_ = QByteArray(bytes.constData(), bytes.size());
+    profile.lines_ = splitLines<Line>(profile.source_);
     for (qsizetype i = 0; i < profile.lines_.size(); ++i)
         describe(profile.lines_[i], i == 0);
     return profile;
@@ -201,41 +279,68 @@ QString ProfileFile::value(const QString& section, const QString& key, const QSt
     const auto fitted = [bufferChars](const QString& text) {
         return bufferChars <= 0 ? QString() : text.left(bufferChars - 1);
     };
-    bool inSection = false;
-    for (qsizetype i = 0; i < lines_.size(); ++i) {
-        const Parsed parsed = parsedOf(lines_[i]);
-        if (parsed.section) {
-            inSection = sameName(*parsed.section, section);
-            continue;
-        }
-        if (inSection && parsed.key && sameName(*parsed.key, key))
-            return fitted(QString::fromUtf8(parsed.value));
-    }
-    return fitted(defaultValue);
+    const SameName isKeyNamed(key);
+    std::optional<QString> found;
+    forEachKeyIn(lines_, section, [&](const Line& line) {
+        if (isKeyNamed(keyOf(line)))
+            found = QString::fromUtf8(valueOf(line));
+        return found.has_value();
+    });
+    return fitted(found ? *found : defaultValue);
 }
 
 QHash<QString, QString> ProfileFile::values(const QString& section) const
 {
     QHash<QString, QString> found;
-    bool inSection = false;
-    for (qsizetype i = 0; i < lines_.size(); ++i) {
-        const Parsed parsed = parsedOf(lines_[i]);
-        if (parsed.section)
-            inSection = sameName(*parsed.section, section);
-        else if (inSection && parsed.key) {
-            QString key = QString::fromUtf8(*parsed.key);
-            // Folding ASCII is lowering A-Z: done in place, with no copy.
-            if (isAscii(*parsed.key)) {
-                for (QChar& c : key)
-                    if (c >= u'A' && c <= u'Z')
-                        c = QChar(c.unicode() + 32);
-            } else {
-                key = key.toCaseFolded();
-            }
-            if (!found.contains(key)) // the first of a key written twice
-                found.insert(key, QString::fromUtf8(parsed.value));
+    forEachKeyIn(lines_, section, [&](const Line& line) {
+        const QByteArrayView utf8 = keyOf(line);
+        QString key = QString::fromUtf8(utf8);
+        // Folding ASCII is lowering A-Z: done in place, with no copy.
+        if (isAscii(utf8)) {
+            for (QChar& c : key)
+                if (c >= u'A' && c <= u'Z')
+                    c = QChar(c.unicode() + 32);
+        } else {
+            key = key.toCaseFolded();
         }
-    }
+        if (!found.contains(key)) // the first of a key written twice
+            found.insert(key, QString::fromUtf8(valueOf(line)));
+        return false;
+    });
+    return found;
+}
+
+std::vector<std::optional<QByteArrayView>> ProfileFile::utf8Values(const QString& section,
+                                                                   std::span<const QString> foldedKeys) const
+{
+    std::vector<std::optional<QByteArrayView>> found(foldedKeys.size());
+    forEachKeyIn(lines_, section, [&](const Line& line) {
+        // The key as values() folds it: ASCII by lowering A-Z, here into a
+        // buffer on the stack; anything else folded whole.
+        const QByteArrayView utf8 = keyOf(line);
+        const bool ascii = isAscii(utf8);
+        QVarLengthArray<char, 32> lowered;
+        QString folded;
+        if (ascii) {
+            lowered.resize(utf8.size());
+            const char* from = utf8.data();
+            for (char& c : lowered) {
+                c = *from++;
+                if (c >= 'A' && c <= 'Z')
+                    c = char(c + 32);
+            }
+        } else {
+            folded = QString::fromUtf8(utf8).toCaseFolded();
+        }
+        const QLatin1StringView asciiFolded(lowered.constData(), lowered.size());
+        for (std::size_t k = 0; k < foldedKeys.size(); ++k)
+            if (!found[k] && (ascii ? asciiFolded == foldedKeys[k] : folded == foldedKeys[k])) {
+                // the first of a key written twice
+                found[k] = valueOf(line);
+                break;
+            }
+        return false;
+    });
     return found;
 }
 
@@ -261,20 +366,21 @@ bool ProfileFile::setValues(const QString& section, const QList<std::pair<QStrin
     qsizetype sectionLine = -1;
     qsizetype lastContent = -1;
     std::vector<qsizetype> keyLines;
+    const SameName isSectionNamed(section);
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const Parsed parsed = parsedOf(lines[i]);
-        if (parsed.section) {
+        const Line& line = lines[i];
+        if (isSection(line)) {
             if (sectionLine >= 0)
                 break;
-            if (sameName(*parsed.section, section))
+            if (isSectionNamed(sectionOf(line)))
                 sectionLine = lastContent = i;
             continue;
         }
         if (sectionLine < 0)
             continue;
-        if (!trimmedBlanks(lines[i].text).isEmpty())
+        if (!trimmedBlanks(line.text).isEmpty())
             lastContent = i;
-        if (parsed.key)
+        if (isKey(line))
             keyLines.push_back(i);
     }
 
@@ -283,7 +389,7 @@ bool ProfileFile::setValues(const QString& section, const QList<std::pair<QStrin
     // section's last line with content.
     const QByteArray ending = lineEnding();
     QList<Line> added;
-    const auto keyOf = [](const Line& line) { return *parsedOf(line).key; };
+    added.reserve(values.size());
     const auto made = [&](QByteArray text) {
         Line line{std::move(text), ending};
         describe(line, false); // never the first line, or one that reads the same there
@@ -295,21 +401,22 @@ bool ProfileFile::setValues(const QString& section, const QList<std::pair<QStrin
             ok = false;
             break;
         }
-        const QByteArray newValue = value.trimmed().toUtf8();
+        const QStringView newValue = QStringView(value).trimmed();
+        const SameName isKeyNamed(key);
         Line* found = nullptr;
         for (const qsizetype i : keyLines)
-            if (sameName(keyOf(lines[i]), key)) {
+            if (isKeyNamed(keyOf(lines[i]))) {
                 found = &lines_[i];
                 break;
             }
         for (qsizetype a = 0; !found && a < added.size(); ++a)
-            if (sameName(keyOf(std::as_const(added)[a]), key))
+            if (isKeyNamed(keyOf(std::as_const(added)[a])))
                 found = &added[a];
         if (found) {
             found->text = keyValueLine(keyOf(*found), newValue);
             describe(*found, false); // a key line follows its section's: never the first
         } else {
-            added.append(made(keyValueLine(key.trimmed().toUtf8(), newValue)));
+            added.append(made(keyValueLine(QStringView(key).trimmed(), newValue)));
         }
     }
     if (added.isEmpty())

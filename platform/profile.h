@@ -5,7 +5,9 @@
 #include <QList>
 #include <QString>
 #include <optional>
+#include <span>
 #include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -34,6 +36,12 @@ public:
     // Every key of `section` with its value as value() gives it (uncut), in
     // one pass over the file; the keys case-folded.
     QHash<QString, QString> values(const QString& section) const;
+    // For each of `foldedKeys` (case-folded, as values() gives keys) the
+    // UTF-8 text of what values(section) holds for it, or none: with no
+    // table of every key, and no copies. The views hold while the file is
+    // not changed.
+    std::vector<std::optional<QByteArrayView>> utf8Values(const QString& section,
+                                                          std::span<const QString> foldedKeys) const;
     bool setValue(const QString& section, const QString& key, const QString& value);
     // Each key of `values` set in `section` as setValue would one after
     // another, with one pass over the file rather than one a key. False at
@@ -54,7 +62,7 @@ public:
     // One line of the file as held; public only so that it can be declared
     // relocatable below.
     struct Line {
-        QByteArray text;   // without its line ending
+        QByteArray text;   // without its line ending; as read, a view into source_
         QByteArray ending; // "\n", "\r\n" or empty for a last line without one
         // What the reader sees in text, found once when the line is made
         // rather than at each look-up: where a section's name, or a key and
@@ -68,6 +76,7 @@ private:
     // The line ending new lines get: the file's first, or "\n".
     QByteArray lineEnding() const;
 
+    QByteArray source_; // the bytes read, which the lines not changed since point into
     QList<Line> lines_;
     bool replaceable_ = true;
 };

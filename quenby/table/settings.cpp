@@ -55,29 +55,41 @@ platform::CustomColours DefaultCustomColours()
     return colours;
 }
 
-long ProfileNumber(const QString& text)
+namespace {
+
+// ProfileNumber of any text whose characters index as QChar does.
+template <class View>
+long ParseNumber(View text)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
     // The C library's isspace in the "C" locale.
-    while (i < n && (text[i] == u' ' || (text[i] >= u'\t' && text[i] <= u'\r')))
+    const auto at = [&](qsizetype k) { return QChar(text[k]).unicode(); };
+    while (i < n && (at(i) == u' ' || (at(i) >= u'\t' && at(i) <= u'\r')))
         ++i;
     bool negative = false;
-    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
+    if (i < n && (at(i) == u'+' || at(i) == u'-')) {
+        negative = at(i) == u'-';
         ++i;
     }
     constexpr std::int64_t Max = std::numeric_limits<std::int32_t>::max();
     constexpr std::int64_t Min = std::numeric_limits<std::int32_t>::min();
     std::int64_t value = 0;
-    for (; i < n && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-        value = value * 10 + (text[i].unicode() - u'0');
+    for (; i < n && at(i) >= u'0' && at(i) <= u'9'; ++i) {
+        value = value * 10 + (at(i) - u'0');
         if (value > Max + 1) // saturated; the rest of the digits change nothing
             value = Max + 1;
     }
     if (negative)
         value = -value;
     return long(std::clamp(value, Min, Max));
+}
+
+} // namespace
+
+long ProfileNumber(QStringView text)
+{
+    return ParseNumber(text);
 }
 
 int ValidCardBack(int id)
@@ -98,16 +110,19 @@ Settings SettingsFromProfile(const platform::ProfileFile& file, const Settings& 
 {
     // One pass over the file for all the keys: a file of many lines is read
     // once, not once a key.
-    const QHash<QString, QString> stored = file.values(QString::fromLatin1(SettingsSection));
-    const auto& keys = FoldedReadKeys();
+    const std::vector<std::optional<QByteArrayView>> stored =
+        file.utf8Values(QString::fromLatin1(SettingsSection), FoldedReadKeys());
     const auto number = [&](std::size_t key, long fallback) {
-        const auto it = stored.constFind(keys[key]);
         // A missing key reads as its default written out and read back: the
         // number itself, within what a 32-bit long holds.
-        if (it == stored.cend())
+        if (!stored[key])
             return std::clamp<long>(fallback, std::numeric_limits<std::int32_t>::min(),
                                     std::numeric_limits<std::int32_t>::max());
-        return ProfileNumber(it->left(ValueBufferChars - 1));
+        // A number is made of ASCII alone, and up to the first other byte
+        // UTF-8 bytes are characters: the first bytes read as the first
+        // characters would, with no conversion.
+        const QByteArrayView utf8 = *stored[key];
+        return ParseNumber(QLatin1StringView(utf8.first(std::min<qsizetype>(utf8.size(), ValueBufferChars - 1))));
     };
     Settings read = current;
     read.TableColour = platform::ColorRef(number(0, long(current.TableColour)));

@@ -31,7 +31,7 @@ platform::CustomColours DefaultCustomColours();
 // Text to integer as the C library's strtol does it for base 10 on a 32-bit
 // long: leading blanks, an optional sign, digits up to the first non-digit,
 // 0 when there are none, clamped to the 32-bit range on overflow.
-long ProfileNumber(const QString& text);
+long ProfileNumber(QStringView text);
 
 // One of the eight backs, or 191 for any other id: a face-down card always
 // keeps an image.

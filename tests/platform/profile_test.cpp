@@ -221,6 +221,33 @@ TEST_F(ProfileTest, ASectionsValuesReadInOnePassAsKeyByKey)
     EXPECT_TRUE(file.values("Missing").isEmpty());
 }
 
+TEST_F(ProfileTest, KeysAskedByNameReadAsTheirSectionsValues)
+{
+    // Asked keys case-folded, among them some held in other letter cases,
+    // twice, not at all, or not ASCII.
+    const QList<QString> asked{"color", "card", "game", "missing", "k", "\u00E4rger", "", "x y"};
+    const QByteArray texts[] = {
+        "\xEF\xBB\xBF[settings]\nColor=1\ncolor=2\n[Other]\nCARD=9\n[SETTINGS]\r\nCARD = 184 \r\nGame=\n",
+        "[SETTINGS]\n\xE2\x84\xAA=kelvin\nK=ascii\n\xC3\x84RGER=1\n=blank\nX Y=2\nxx=3\n",
+        "[SETTINGS]\nCOLOR\n; COLOR=4\n[SETTINGS\nCOLOR=5\n",
+        "",
+        "[Other]\nCOLOR=1\n",
+    };
+    for (const QByteArray& text : texts) {
+        const ProfileFile file = ProfileFile::fromBytes(text);
+        const QHash<QString, QString> all = file.values("Settings");
+        const std::vector<std::optional<QByteArrayView>> found = file.utf8Values("Settings", asked);
+        ASSERT_EQ(found.size(), std::size_t(asked.size()));
+        for (qsizetype k = 0; k < asked.size(); ++k) {
+            const auto it = all.constFind(asked[k]);
+            const std::optional<QByteArrayView>& utf8 = found[std::size_t(k)];
+            EXPECT_EQ(utf8 ? std::optional(QString::fromUtf8(*utf8)) : std::nullopt,
+                      it == all.cend() ? std::nullopt : std::optional(*it))
+                << text.toStdString() << " " << asked[k].toStdString();
+        }
+    }
+}
+
 TEST_F(ProfileTest, SettingKeysInOnePassEqualsSettingThemOneByOne)
 {
     const QList<std::pair<QString, QString>> keys{

@@ -1,5 +1,6 @@
 // "Quenby.ini": reading with defaults and strtol conversion, writing in key
 // order, GAME only after a deal, and a failed write keeping the old file.
+#include <platform/profile.h>
 #include <table/settings.h>
 
 #include <gtest/gtest.h>
@@ -92,6 +93,23 @@ TEST_F(SettingsFile, ReadsStoredValuesAndTreatsNonNumbersAsZero)
     EXPECT_EQ(t.TableColour, 0u);
     EXPECT_EQ(t.CardBackId, 191); // 0 names no back
     EXPECT_EQ(t.GameId, 0);
+}
+
+TEST(SettingsFromProfile, NumbersReadFromTheBytesAsFromTheirFifteenCharacters)
+{
+    // Values of every kind of UTF-8 within the first fifteen bytes or beyond
+    // them: each reads as the plain way does, converted, cut and converted.
+    const QByteArray values[] = {
+        "255", "  -17", "\xC3\xA4" "5", "5\xC3\xA4", "12345678901234\xC3\xA4", "1234567890123\xE2\x82\xAC" "9",
+        "00000000000000012", "\xFF\xFE" "7", "7\xFF", "\xF0\x9F\x82\xA1" "7", QByteArray("\t+9\0" "9", 4), "",
+    };
+    for (const QByteArray& value : values) {
+        const QByteArray text = "[SETTINGS]\nCOLOR=" + value + "\nCUSTCOLOR15=" + value + "\n";
+        const Settings read = SettingsFromProfile(platform::ProfileFile::fromBytes(text), Settings{});
+        const auto plain = platform::ColorRef(ProfileNumber(QString::fromUtf8(value).left(15)));
+        EXPECT_EQ(read.TableColour, plain) << value.toStdString();
+        EXPECT_EQ(read.CustomColours[15], plain) << value.toStdString();
+    }
 }
 
 TEST_F(SettingsFile, ValuesPassThroughASixteenCharacterBuffer)

@@ -53,7 +53,7 @@ TEST(Density, TheTitleAtTheScreensRatio)
     const Card* title = nullptr;
     for (const auto& card : h.Deck().Cards)
         if (card->FaceId == 143)
-            title = card.get();
+            title = card;
     ASSERT_TRUE(title);
     const QImage composed = h.Composed();
     EXPECT_EQ(composed.size(), platform::deviceSize(QSize(800, 600), ratio));

@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 #include <algorithm>
+#include <set>
 
 namespace tollmere::test {
 namespace {
@@ -102,6 +103,28 @@ TEST(Shuffle, FollowsTheGeneratorAndDependsOnTheSumOfTheClockOnly)
     later.Start(GameId::Calculation);
     EXPECT_NE(DeckOrder(later.Deck()), first);
     EXPECT_TRUE(later.Invariants());
+}
+
+TEST(Shuffle, SortsAsTheOracleForEveryClockSumAndEqualKeys)
+{
+    // Every sum the clock can make, three deals each from one deck; some of
+    // these deals draw the same key twice, which keeps creation order.
+    int dealsWithEqualKeys = 0;
+    for (int sum = 0; sum <= 23 + 59 + 59; ++sum) {
+        const platform::LocalTime clock{std::min(sum, 23), std::clamp(sum - 23, 0, 59), std::max(sum - 82, 0)};
+        platform::setFixedLocalTime(clock);
+        CardDeck deck;
+        std::uint32_t state = 1;
+        for (int deal = 0; deal < 3; ++deal) {
+            deck.Shuffle();
+            ASSERT_EQ(DeckOrder(deck), ShuffleOracle(clock, state)) << "sum " << sum << " deal " << deal;
+            std::set<int> keys;
+            for (const Card* card : deck.Cards)
+                keys.insert(card->ShuffleKey);
+            dealsWithEqualKeys += keys.size() < deck.Cards.size();
+        }
+    }
+    EXPECT_GT(dealsWithEqualKeys, 5);
 }
 
 TEST(Shuffle, EveryGameShufflesWithItsSoundAndSoundOffIsSilent)

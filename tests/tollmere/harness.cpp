@@ -142,7 +142,7 @@ void Harness::Redraw()
 {
     std::set<const Card*> listed;
     for (const auto& card : Deck().Cards)
-        listed.insert(card.get());
+        listed.insert(card);
     if (listed.size() != std::size_t(DeckSize) || Deck().Count() != DeckSize)
         return ::testing::AssertionFailure() << "the deck lists " << Deck().Count() << " cards";
     std::set<CardId> ids;
@@ -158,7 +158,7 @@ void Harness::Redraw()
         for (const Card* card : Frame().DragPile->Cards)
             ++seen[card];
     for (const auto& card : Deck().Cards) {
-        const int times = seen[card.get()];
+        const int times = seen[card];
         if (times > 1)
             return ::testing::AssertionFailure() << "a card lies in " << times << " piles";
         if (times == 0 && !card->Bounds.IsEmpty())
