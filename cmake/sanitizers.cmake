@@ -15,5 +15,11 @@ if(TW_FUZZ)
   if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     message(FATAL_ERROR "TW_FUZZ needs clang (CXX=clang++-14)")
   endif()
-  add_compile_options(-fsanitize=fuzzer-no-link)
+  # The list's digest is in the flags so that a change to it rebuilds what
+  # it changes, as a change to a header would.
+  set(tw_coverage_ignore ${CMAKE_CURRENT_LIST_DIR}/../fuzz/coverage_ignore.txt)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${tw_coverage_ignore})
+  file(MD5 ${tw_coverage_ignore} tw_coverage_ignore_md5)
+  add_compile_options(-fsanitize=fuzzer-no-link -fsanitize-coverage-ignorelist=${tw_coverage_ignore}
+                      -DTW_COVERAGE_IGNORE=${tw_coverage_ignore_md5})
 endif()

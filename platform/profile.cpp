@@ -4,8 +4,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <QVarLengthArray>
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -69,17 +71,34 @@ public:
     explicit SameName(const QString& name) : name_(name), ascii_(QtPrivate::isAscii(QStringView(name))) {}
     bool operator()(QByteArrayView utf8) const
     {
+        // UTF-8 never takes fewer bytes than UTF-16 takes units, and folding
+        // the case keeps each unit one: a name of fewer bytes is another.
+        if (utf8.size() < name_.size())
+            return false;
         // Names are nearly always ASCII, where folding the case is folding
         // A-Z: compared so, with no conversion for each line of the file.
         if (ascii_ && isAscii(utf8))
             return utf8.size() == name_.size() && name_.compare(QLatin1StringView(utf8), Qt::CaseInsensitive) == 0;
-        return QString::fromUtf8(utf8).compare(name_, Qt::CaseInsensitive) == 0;
+        // Anything else is decoded as QString::fromUtf8 decodes it, but into
+        // a buffer on the stack: one comparison, no allocation.
+        QVarLengthArray<QChar, 64> wide(utf8.size());
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QChar* end = decoder.appendToBuffer(wide.data(), utf8);
+        const QStringView decoded(wide.data(), end - wide.data());
+        return decoded.size() == name_.size() && decoded.compare(name_, Qt::CaseInsensitive) == 0;
     }
 
 private:
     const QString& name_;
     bool ascii_;
 };
+
+// Sets of name lengths as bits, for passing over at once the names that
+// cannot be the one asked for (any length from 63 on shares the last bit).
+std::uint64_t lengthBit(qsizetype size)
+{
+    return std::uint64_t(1) << std::min<qsizetype>(size, 63);
+}
 
 // What a line is: a section header gives its name, a "key=value" line its key
 // and value; comments, blank lines and anything else give neither. They are
@@ -314,11 +333,18 @@ std::vector<std::optional<QByteArrayView>> ProfileFile::utf8Values(const QString
                                                                    std::span<const QString> foldedKeys) const
 {
     std::vector<std::optional<QByteArrayView>> found(foldedKeys.size());
+    // A line whose key has none of the lengths asked for is passed over
+    // before it is folded or compared.
+    std::uint64_t lengths = 0;
+    for (const QString& key : foldedKeys)
+        lengths |= lengthBit(key.size());
     forEachKeyIn(lines_, section, [&](const Line& line) {
         // The key as values() folds it: ASCII by lowering A-Z, here into a
         // buffer on the stack; anything else folded whole.
         const QByteArrayView utf8 = keyOf(line);
         const bool ascii = isAscii(utf8);
+        if (ascii && !(lengths & lengthBit(utf8.size())))
+            return false;
         QVarLengthArray<char, 32> lowered;
         QString folded;
         if (ascii) {
@@ -367,6 +393,11 @@ bool ProfileFile::setValues(const QString& section, const QList<std::pair<QStrin
     qsizetype lastContent = -1;
     std::vector<qsizetype> keyLines;
     const SameName isSectionNamed(section);
+    // Only key lines that may be one of the keys set are kept: an ASCII
+    // name of another length is none of them.
+    std::uint64_t lengths = 0;
+    for (const auto& pair : values)
+        lengths |= lengthBit(pair.first.size());
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const Line& line = lines[i];
         if (isSection(line)) {
@@ -380,7 +411,7 @@ bool ProfileFile::setValues(const QString& section, const QList<std::pair<QStrin
             continue;
         if (!trimmedBlanks(line.text).isEmpty())
             lastContent = i;
-        if (isKey(line))
+        if (isKey(line) && ((lengths & lengthBit(line.keySize)) || !isAscii(keyOf(line))))
             keyLines.push_back(i);
     }
 

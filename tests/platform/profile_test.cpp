@@ -290,6 +290,10 @@ TEST_F(ProfileTest, NamesCompareAsTheirUtf8TextFoldedWhateverTheyHold)
         {"SETTINGS", "settings"}, {"Settings", "SETTING"}, {"CUSTCOLOR1", "CUSTCOLOR10"},
         {"K", QString(QChar(0x212A))}, {"\xE2\x84\xAA", "k"}, {"\xC3\x84rger", "\u00E4RGER"},
         {"\xFF", QString(QChar(0xFFFD))}, {"a\xFF", "A"}, {"x y", "X Y"}, {"\xC3", "\u00C3"},
+        // Decoded on the stack as fromUtf8 decodes: a byte order mark dropped, a
+        // cut sequence replaced, a pair of surrogates folded whole.
+        {"\xEF\xBB\xBFk", "\uFEFFK"}, {"\xEF\xBB\xBFk", "k"}, {"k\xE2\x84", "K\uFFFD"},
+        {"\xF0\x90\x90\x80", "\U00010428"}, {"\xC3\x84", "\u00C4\u00C4"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.inFile.toStdString());
