@@ -64,6 +64,17 @@ bool isAscii(QByteArrayView utf8)
     return QtPrivate::isAscii(QLatin1StringView(utf8));
 }
 
+// UTF-8 decoded as QString::fromUtf8 decodes it, into `buffer` rather than
+// a new string: UTF-8 never takes fewer bytes than UTF-16 takes units.
+using Utf16Buffer = QVarLengthArray<QChar, 64>;
+QStringView decodedUtf8(QByteArrayView utf8, Utf16Buffer& buffer)
+{
+    buffer.resize(utf8.size());
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QChar* end = decoder.appendToBuffer(buffer.data(), utf8);
+    return QStringView(buffer.data(), end - buffer.data());
+}
+
 // Compares names of the file with one name, looked at once rather than at
 // each line it is compared with.
 class SameName {
@@ -79,12 +90,10 @@ public:
         // A-Z: compared so, with no conversion for each line of the file.
         if (ascii_ && isAscii(utf8))
             return utf8.size() == name_.size() && name_.compare(QLatin1StringView(utf8), Qt::CaseInsensitive) == 0;
-        // Anything else is decoded as QString::fromUtf8 decodes it, but into
-        // a buffer on the stack: one comparison, no allocation.
-        QVarLengthArray<QChar, 64> wide(utf8.size());
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QChar* end = decoder.appendToBuffer(wide.data(), utf8);
-        const QStringView decoded(wide.data(), end - wide.data());
+        // Anything else is decoded onto the stack: one comparison, no
+        // allocation.
+        Utf16Buffer buffer;
+        const QStringView decoded = decodedUtf8(utf8, buffer);
         return decoded.size() == name_.size() && decoded.compare(name_, Qt::CaseInsensitive) == 0;
     }
 
@@ -338,6 +347,9 @@ std::vector<std::optional<QByteArrayView>> ProfileFile::utf8Values(const QString
     std::uint64_t lengths = 0;
     for (const QString& key : foldedKeys)
         lengths |= lengthBit(key.size());
+    // Keys not in ASCII are folded in this one string, reused: after the
+    // first, a key folded in place needs no allocation of its own.
+    QString folded;
     forEachKeyIn(lines_, section, [&](const Line& line) {
         // The key as values() folds it: ASCII by lowering A-Z, here into a
         // buffer on the stack; anything else folded whole.
@@ -346,7 +358,6 @@ std::vector<std::optional<QByteArrayView>> ProfileFile::utf8Values(const QString
         if (ascii && !(lengths & lengthBit(utf8.size())))
             return false;
         QVarLengthArray<char, 32> lowered;
-        QString folded;
         if (ascii) {
             lowered.resize(utf8.size());
             const char* from = utf8.data();
@@ -356,7 +367,10 @@ std::vector<std::optional<QByteArrayView>> ProfileFile::utf8Values(const QString
                     c = char(c + 32);
             }
         } else {
-            folded = QString::fromUtf8(utf8).toCaseFolded();
+            Utf16Buffer buffer;
+            const QStringView decoded = decodedUtf8(utf8, buffer);
+            folded.setUnicode(decoded.data(), decoded.size());
+            folded = std::move(folded).toCaseFolded();
         }
         const QLatin1StringView asciiFolded(lowered.constData(), lowered.size());
         for (std::size_t k = 0; k < foldedKeys.size(); ++k)
