@@ -7,6 +7,7 @@
 #include <table/quenbydoc.h>
 
 #include <gtest/gtest.h>
+#include <textfit.h>
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -30,29 +31,6 @@ struct Language {
     const char* aceOfSpades;
 };
 void PrintTo(const Language& language, std::ostream* out) { *out << language.code; }
-
-// The mnemonic letters that more than one of the actions carries, and the
-// actions that carry none; empty when each has its own.
-std::string MnemonicFaults(const QList<QAction*>& actions)
-{
-    QStringList seen;
-    QStringList faults;
-    for (const QAction* action : actions) {
-        if (action->isSeparator() || action->text().isEmpty())
-            continue;
-        const QString text = action->text();
-        const qsizetype at = text.indexOf(u'&');
-        if (at < 0 || at + 1 >= text.size()) {
-            faults << QStringLiteral("none in ") + text;
-            continue;
-        }
-        const QString key = text.mid(at + 1, 1).toCaseFolded();
-        if (seen.contains(key))
-            faults << key + QStringLiteral(" again in ") + text;
-        seen << key;
-    }
-    return faults.join(QStringLiteral("; ")).toStdString();
-}
 
 class Translated : public ::testing::TestWithParam<Language> {
 protected:
@@ -83,9 +61,12 @@ TEST_P(Translated, MenusKeepOneMnemonicEach)
 
     const QList<QAction*> menus = frame.menuBar()->actions();
     ASSERT_EQ(menus.size(), 3);
-    EXPECT_EQ(MnemonicFaults(menus), "");
-    for (const QAction* menu : menus)
-        EXPECT_EQ(MnemonicFaults(menu->menu()->actions()), "") << menu->text().toStdString();
+    EXPECT_TRUE(textfit::UniqueMnemonics(menus));
+    EXPECT_TRUE(textfit::EachHasMnemonic(menus));
+    for (const QAction* menu : menus) {
+        EXPECT_TRUE(textfit::UniqueMnemonics(menu->menu()->actions())) << menu->text().toStdString();
+        EXPECT_TRUE(textfit::EachHasMnemonic(menu->menu()->actions())) << menu->text().toStdString();
+    }
     // The keys stay those of every language.
     EXPECT_EQ(menus.back()->menu()->actions().front()->shortcut(), QKeySequence(Qt::Key_F1));
 }

@@ -70,6 +70,14 @@ int WidestLine(const QFontMetrics& metrics, const QString& text)
     return UniqueMnemonics(QList<QAction*>(actions.begin(), actions.end()));
 }
 
+::testing::AssertionResult EachHasMnemonic(const QList<QAction*>& actions)
+{
+    for (const QAction* action : actions)
+        if (!action->isSeparator() && !action->text().isEmpty() && Mnemonic(action->text()).isNull())
+            return ::testing::AssertionFailure() << "no mnemonic in \"" << action->text().toStdString() << "\"";
+    return ::testing::AssertionSuccess();
+}
+
 ::testing::AssertionResult AllFit(QWidget& dialog)
 {
     dialog.ensurePolished();

@@ -15,6 +15,8 @@ namespace textfit {
 ::testing::AssertionResult UniqueMnemonics(const QStringList& texts);
 ::testing::AssertionResult UniqueMnemonics(const QList<QAction*>& actions);
 ::testing::AssertionResult UniqueMnemonics(const std::vector<QAction*>& actions);
+// Every item of these (separators and untitled ones aside) has a mnemonic.
+::testing::AssertionResult EachHasMnemonic(const QList<QAction*>& actions);
 
 // Every single-line label, push button and group box title inside `dialog`
 // is drawn within its widget's width; the failures name each text.
